@@ -1,0 +1,48 @@
+#include "app/Application.h"
+
+namespace fortuva {
+
+NativePath FolderOf(const NativePath& path) {
+    std::size_t slash = path.find_last_of(u"\\/:");
+    return slash == NativePath::npos ? NativePath() : path.substr(0, slash + 1);
+}
+
+std::string ApplicationTitle(const std::string& executableFileName) {
+    std::string name = executableFileName;
+    std::size_t start = 0;
+    // Folder separators; a 0x5C inside a double-byte character is no separator.
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        unsigned char b = static_cast<unsigned char>(name[i]);
+        if (IsLeadByte(b) && i + 1 < name.size()) {
+            ++i;
+        } else if (b == '\\' || b == ':') {
+            start = i + 1;
+        }
+    }
+    name = name.substr(start);
+    name = name.substr(0, name.find('.'));
+    bool first = true;
+    for (std::size_t i = 0; i < name.size(); ++i) {
+        unsigned char b = static_cast<unsigned char>(name[i]);
+        bool lead = IsLeadByte(b) && i + 1 < name.size();
+        if (!first && b >= 'A' && b <= 'Z') name[i] = static_cast<char>(b - 'A' + 'a');
+        first = false;
+        if (lead) ++i;
+    }
+    return name;
+}
+
+std::string ErrorBoxText(const std::string& message) {
+    std::size_t last = LastCharOffset(message);
+    if (last != std::string::npos && static_cast<unsigned char>(message[last]) > '.') return message + ".";
+    return message;
+}
+
+TApplication::TApplication(IPlatform& platform, std::string title)
+    : platform_(platform), title_(std::move(title)) {}
+
+void TApplication::HandleException(const std::exception& failure) {
+    platform_.ShowMessage(MessageKind::Error, title_, ErrorBoxText(failure.what()));
+}
+
+}  // namespace fortuva

@@ -1,0 +1,54 @@
+#include "app/Main.h"
+
+#include "app/Errors.h"
+
+namespace fortuva {
+
+TMainForm::TMainForm(const TMainFormControls& controls, const TMainFormServices& services)
+    : c_(controls),
+      s_(services),
+      components_{&c_.Edit1,     &c_.Edit2,     &c_.Edit3,     &c_.Edit4,     &c_.Edit5,
+                   &c_.Edit6,     &c_.Edit7,     &c_.Edit8,     &c_.Edit9,     &c_.GroupBox1,
+                   &c_.GroupBox2, &c_.GroupBox3, &c_.GroupBox4, &c_.Label2,    &c_.CheckBox1,
+                   &c_.Panel2,    &c_.Timer} {}
+
+std::string TMainForm::CaptionFor(const std::string& label) {
+    return "Fortuva - [" + label + "年用]";
+}
+
+TComponent* TMainForm::FindComponent(const std::string& name) const {
+    for (TComponent* component : components_)
+        if (SameName(component->Name(), name)) return component;
+    return nullptr;
+}
+
+void TMainForm::EnableEntry() {
+    c_.Edit1.SetColor(TColor::Window);
+    c_.Edit1.SetEnabled(true);
+    c_.Edit1.SetFocus();
+}
+
+void TMainForm::FormCreate() {
+    s_.Platform.Beep();
+    s_.Platform.ShowMessage(MessageKind::Information, "情報",
+                            "「Fortuva」はFreeSoftですが、\r\n宜しければご寄付をお願いします。");
+    int year = s_.Platform.CurrentYear();
+    NativePath path = FolderOf(s_.Platform.ExecutablePath()) + AsciiPath(std::to_string(year) + ".txt");
+    if (s_.Files.FileExists(path)) {
+        // A year file that cannot be read leaves the window waiting for a
+        // file, but start-up still goes on to its last step.
+        try {
+            LoadFile(path);
+            c_.Form.SetCaption(CaptionFor(std::to_string(year)));
+            EnableEntry();
+        } catch (const EInOutError& failure) {
+            s_.Application.HandleException(failure);
+        }
+    } else {
+        s_.Platform.Beep();
+        s_.Platform.ShowMessage(MessageKind::Warning, "警告",
+                                "当選番号ファイルが見つかりませんでした。\r\nReadMe.txtを参照の上、手動で開いてください。");
+    }
+}
+
+}  // namespace fortuva

@@ -1,0 +1,32 @@
+#include "app/Text.h"
+
+namespace fortuva {
+
+bool IsLeadByte(unsigned char b) {
+    return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
+}
+
+std::size_t LastCharOffset(const std::string& text) {
+    std::size_t last = std::string::npos;
+    for (std::size_t i = 0; i < text.size();) {
+        last = i;
+        // A lead byte at the very end stands alone.
+        i += (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+    }
+    return last;
+}
+
+NativePath AsciiPath(const std::string& ascii) {
+    return NativePath(ascii.begin(), ascii.end());
+}
+
+static char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool SameName(const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i)
+        if (LowerAscii(a[i]) != LowerAscii(b[i])) return false;
+    return true;
+}
+
+}  // namespace fortuva

@@ -1,0 +1,77 @@
+#include "check/PrizeCheck.h"
+
+#include <initializer_list>
+
+#include "app/Main.h"
+#include "numbers/NumberRule.h"
+
+namespace fortuva {
+
+namespace {
+constexpr unsigned kResetPauseMs = 300;
+const char* const kWonEnding = "が当たりました\r\nおめでとう御座います";
+const char* const kMayBeEnding = "かもしれません\r\no(^o^)oドキドキ";
+const char* const kConfirmHead = "確認♪確認♪\r\n\r\n";
+}  // namespace
+
+std::string SlotTail(const std::string& slotText) {
+    return slotText.size() <= 2 ? slotText : slotText.substr(slotText.size() - 2);
+}
+
+bool SlotMatches(const std::string& entry, const std::string& slotText) {
+    return entry == SlotTail(slotText);
+}
+
+void TMainForm::Edit1Change() {
+    if (c_.Edit1.Text().size() != 2) return;
+    Button1Click();
+}
+
+void TMainForm::Button1Click() {
+    const std::string entry = c_.Edit1.Text();
+    std::optional<std::int64_t> number = ParseNumber(entry);
+    if (!number) {
+        c_.Label2.SetCaption("正数を入力して下さい");
+        s_.Platform.Beep();
+    } else if (*number < 0 || *number > 99) {
+        s_.Platform.Beep();
+        c_.Label2.SetCaption("十の桁迄入力して下さい");
+    } else {
+        // The old result vanishes visibly before the new one appears.
+        c_.Label2.SetCaption("");
+        c_.Label2.Repaint();
+        s_.Platform.Sleep(kResetPauseMs);
+        lastEntry_ = entry;
+
+        auto matches = [&](std::initializer_list<TEdit*> slots) {
+            for (TEdit* slot : slots)
+                if (SlotMatches(entry, slot->Text())) return true;
+            return false;
+        };
+        auto mayBe = [&](TGroupBox& group, std::initializer_list<TEdit*> listed) {
+            c_.Label2.SetCaption(c_.Label2.Caption() + "\r\n" + group.Caption() + kMayBeEnding);
+            c_.Timer.SetEnabled(true);
+            if (!c_.CheckBox1.Checked()) {
+                std::string text = kConfirmHead;
+                const char* separator = "";
+                for (TEdit* slot : listed) {
+                    text += separator + slot->Text();
+                    separator = "\r\n";
+                }
+                s_.Platform.ShowMessage(MessageKind::Plain, s_.Application.Title(), text);
+            }
+        };
+
+        if (matches({&c_.Edit9, &c_.Edit8, &c_.Edit7})) {
+            c_.Label2.SetCaption(c_.GroupBox4.Caption() + kWonEnding);
+            c_.Timer.SetEnabled(true);
+        }
+        if (matches({&c_.Edit6, &c_.Edit5})) mayBe(c_.GroupBox3, {&c_.Edit5, &c_.Edit6});
+        if (matches({&c_.Edit4})) mayBe(c_.GroupBox2, {&c_.Edit4});
+        if (matches({&c_.Edit3, &c_.Edit2})) mayBe(c_.GroupBox1, {&c_.Edit2, &c_.Edit3});
+        if (c_.Label2.Caption().empty()) c_.Label2.SetCaption("残念です\r\n次に期待しましょう");
+    }
+    c_.Edit1.SetText("");
+}
+
+}  // namespace fortuva

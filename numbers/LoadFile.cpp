@@ -1,0 +1,23 @@
+#include "app/Main.h"
+#include "numbers/WinningNumberFile.h"
+
+namespace fortuva {
+
+namespace {
+constexpr int kFirstSlot = 2;
+constexpr int kLastSlot = 9;
+}  // namespace
+
+void TMainForm::LoadFile(const NativePath& path) {
+    if (!s_.Files.FileExists(path)) return;
+    int n = kFirstSlot;
+    // The k-th number line goes to the slot "Edit" + (k + 1); reading stops
+    // once the eighth slot is filled, since no ninth slot exists.
+    ReadNumberLines(s_.Files, path, [&](const std::string& text) {
+        if (auto* slot = dynamic_cast<TEdit*>(FindComponent("Edit" + std::to_string(n)))) slot->SetText(text);
+        ++n;
+        return n <= kLastSlot;
+    });
+}
+
+}  // namespace fortuva

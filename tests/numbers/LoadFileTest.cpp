@@ -1,0 +1,130 @@
+#include <gtest/gtest.h>
+
+#include "app/Errors.h"
+#include "numbers/WinningNumberFile.h"
+#include "tests/support/Fakes.h"
+#include "tests/support/PosixFiles.h"
+
+namespace fortuva::test {
+namespace {
+
+// Reads a real file and returns the texts of its number lines.
+std::vector<std::string> NumbersOf(const std::string& content, std::size_t limit = 100) {
+    TempFile file(content);
+    PosixFileSystem files;
+    std::vector<std::string> out;
+    ReadNumberLines(files, file.Path(), [&](const std::string& t) {
+        out.push_back(t);
+        return out.size() < limit;
+    });
+    EXPECT_EQ(files.openFiles, 0);
+    EXPECT_EQ(files.lastReadSize, kReadBufferSize);
+    return out;
+}
+
+using Numbers = std::vector<std::string>;
+
+TEST(WinningNumberFile, SampleFileKeepsTextsAsWritten) {
+    std::string sample =
+        "2002年 当選番号\r\n\r\n123456\r\n  654321\r\n(メモ) 二等以下\r\n4567\r\n0123\r\n9876 \r\n3210\r\n05\r\n38\r\n71";
+    EXPECT_EQ(NumbersOf(sample), (Numbers{"123456", "654321", "4567", "0123", "3210", "05", "38", "71"}));
+}
+
+TEST(WinningNumberFile, LineEnds) {
+    EXPECT_EQ(NumbersOf("11\n22\n"), NumbersOf("11\r\n22\r\n"));
+    EXPECT_EQ(NumbersOf("12\r34\r"), Numbers{"1234"});
+    EXPECT_EQ(NumbersOf("12\r\r\n34"), (Numbers{"12", "34"}));
+    EXPECT_EQ(NumbersOf(""), Numbers{});
+}
+
+TEST(WinningNumberFile, LinesThatAreNotNumbers) {
+    EXPECT_EQ(NumbersOf("1 \n2\t\n\t3\n4\n"), Numbers{"4"});
+    EXPECT_EQ(NumbersOf("\xEF\xBB\xBF" "11\n22\n"), Numbers{"22"});
+    EXPECT_EQ(NumbersOf("１２\n33\n"), Numbers{"33"});
+    EXPECT_EQ(NumbersOf("+12\n-5\n$1F\n0x1f\n2147483648\n-2147483648\n000000000000123\n"),
+              (Numbers{"+12", "-5", "$1F", "0x1f", "-2147483648", "000000000000123"}));
+}
+
+TEST(WinningNumberFile, CtrlZEndsTheFileOnlyAtALineStart) {
+    EXPECT_EQ(NumbersOf("11\n\x1A" "22\n33\n"), Numbers{"11"});
+    EXPECT_EQ(NumbersOf("11\n2\x1A\n33\n"), (Numbers{"11", "33"}));
+}
+
+TEST(WinningNumberFile, LinesLongerThanTheBuffer) {
+    std::string longProse(3 * kReadBufferSize + 5, 'a');
+    std::string longNumber = std::string(2 * kReadBufferSize, ' ') + std::string(kReadBufferSize, '0') + "7";
+    EXPECT_EQ(NumbersOf(longProse + "\n11\n" + longNumber + "\n"),
+              (Numbers{"11", std::string(kReadBufferSize, '0') + "7"}));
+}
+
+TEST(WinningNumberFile, StopsWhenTheCallerHasEnough) {
+    EXPECT_EQ(NumbersOf("1\n2\n3\n4\n", 2), (Numbers{"1", "2"}));
+}
+
+TEST(WinningNumberFile, ReadFailureClosesTheFile) {
+    Journal journal;
+    FakeFileSystem files(journal);
+    files.files[u"f"] = std::string(kReadBufferSize, '\n') + "5\n";
+    files.readError = 23;
+    std::vector<std::string> seen;
+    EXPECT_THROW(ReadNumberLines(files, u"f", [&](const std::string& t) { seen.push_back(t); return true; }),
+                 EInOutError);
+    EXPECT_EQ(files.openFiles, 0);
+}
+
+class LoadFileTest : public ::testing::Test {
+protected:
+    FormFixture f;
+    std::vector<std::string> Slots() const {
+        std::vector<std::string> out;
+        for (int i = 2; i <= 9; ++i) out.push_back(f.edit[i]->text);
+        return out;
+    }
+};
+
+TEST_F(LoadFileTest, FillsSlotsInOrderAndLeavesTheRest) {
+    f.files.files[u"a.txt"] = "1\n2\n3\n4\n5\n6\n7\n8\n";
+    f.files.files[u"b.txt"] = "x\n11\n22\n";
+    f.form->LoadFile(u"a.txt");
+    f.form->LoadFile(u"b.txt");
+    EXPECT_EQ(Slots(), (Numbers{"11", "22", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(f.edit[1]->text, "");
+}
+
+TEST_F(LoadFileTest, MoreThanEightNumbersStopsReading) {
+    // The ninth number sits past the first buffer: it must never be read.
+    f.files.files[u"a.txt"] = "1\n2\n3\n4\n5\n6\n7\n8\n" + std::string(kReadBufferSize, 'x') + "\n9\n";
+    f.form->LoadFile(u"a.txt");
+    EXPECT_EQ(Slots(), (Numbers{"1", "2", "3", "4", "5", "6", "7", "8"}));
+    EXPECT_EQ(f.Events({"read", "close"}), (Journal{"read 4097", "close"}));
+}
+
+TEST_F(LoadFileTest, MissingFileChangesNothing) {
+    f.FillSlots({"a", "b"});
+    f.form->LoadFile(u"nothing.txt");
+    EXPECT_EQ(Slots(), (Numbers{"a", "b", "", "", "", "", "", ""}));
+    EXPECT_TRUE(f.journal.empty());
+}
+
+TEST_F(LoadFileTest, LockedFileRaisesItsErrorCodeAndChangesNothing) {
+    f.files.files[u"a.txt"] = "1\n";
+    f.files.openError = 32;
+    try {
+        f.form->LoadFile(u"a.txt");
+        FAIL() << "no error";
+    } catch (const EInOutError& e) {
+        EXPECT_EQ(e.ErrorCode(), 32u);
+        EXPECT_STREQ(e.what(), "I/O エラー (32)");
+    }
+    EXPECT_EQ(Slots()[0], "");
+}
+
+TEST(InOutErrorMessages, ByCode) {
+    EXPECT_STREQ(EInOutError(2).what(), "ファイルが見つかりません");
+    EXPECT_STREQ(EInOutError(5).what(), "ファイルへのアクセスが拒否されました");
+    EXPECT_STREQ(EInOutError(106).what(), "入力値が数値ではありません");
+    EXPECT_STREQ(EInOutError(1234).what(), "I/O エラー (1234)");
+}
+
+}  // namespace
+}  // namespace fortuva::test

@@ -1,0 +1,151 @@
+// Plain fakes of the window's controls and of the platform, recording what
+// the form does to them in one shared journal, in order.
+#pragma once
+
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Main.h"
+
+namespace fortuva::test {
+
+using Journal = std::vector<std::string>;
+
+class FakeEdit : public TEdit {
+public:
+    FakeEdit(std::string name, Journal& journal) : TEdit(std::move(name)), journal_(journal) {}
+    std::string Text() const override { return text; }
+    void SetText(const std::string& t) override;
+    bool Enabled() const override { return enabled; }
+    void SetEnabled(bool e) override { enabled = e; }
+    TColor Color() const override { return color; }
+    void SetColor(TColor c) override;
+    void SetFocus() override { focused = true; }
+
+    std::string text;
+    bool enabled = false;
+    bool focused = false;
+    TColor color = TColor::BtnFace;
+    // The form's handler for the change event, when this is the entry box.
+    std::function<void()> onChange;
+
+private:
+    Journal& journal_;
+};
+
+class FakeLabel : public TLabel {
+public:
+    FakeLabel(std::string name, Journal& journal, int tag = 0) : TLabel(std::move(name), tag), journal_(journal) {}
+    std::string Caption() const override { return caption; }
+    void SetCaption(const std::string& c) override;
+    void Repaint() override { journal_.push_back("repaint " + Name() + " [" + caption + "]"); }
+    void SetLinkLook(bool l) override { lit = l; }
+
+    std::string caption;
+    bool lit = false;
+
+private:
+    Journal& journal_;
+};
+
+class FakeGroupBox : public TGroupBox {
+public:
+    FakeGroupBox(std::string name, std::string caption) : TGroupBox(std::move(name)), caption(std::move(caption)) {}
+    std::string Caption() const override { return caption; }
+    std::string caption;
+};
+
+class FakeCheckBox : public TCheckBox {
+public:
+    using TCheckBox::TCheckBox;
+    bool Checked() const override { return checked; }
+    bool checked = false;
+};
+
+class FakePanel : public TPanel {
+public:
+    using TPanel::TPanel;
+    bool Visible() const override { return visible; }
+    void SetVisible(bool v) override { visible = v; }
+    bool visible = false;
+};
+
+class FakeTimer : public TTimer {
+public:
+    FakeTimer(std::string name, Journal& journal) : TTimer(std::move(name)), journal_(journal) {}
+    bool Enabled() const override { return enabled; }
+    void SetEnabled(bool e) override;
+    bool enabled = false;
+    bool failToStart = false;
+
+private:
+    Journal& journal_;
+};
+
+class FakeWindow : public TWindow {
+public:
+    std::string Caption() const override { return caption; }
+    void SetCaption(const std::string& c) override { caption = c; }
+    std::string caption = "Fortuva - [----年用]";
+};
+
+class FakePlatform : public IPlatform {
+public:
+    explicit FakePlatform(Journal& journal) : journal_(journal) {}
+    void Beep() override { journal_.push_back("beep"); }
+    void ShowMessage(MessageKind kind, const std::string& title, const std::string& text) override;
+    void Sleep(unsigned ms) override { journal_.push_back("sleep " + std::to_string(ms)); }
+    int CurrentYear() override { return year; }
+    NativePath ExecutablePath() override { return exePath; }
+
+    int year = 2002;
+    NativePath exePath = u"C:\\Program Files\\Fortuva\\Fortuva.exe";
+
+private:
+    Journal& journal_;
+};
+
+// Files held in memory; a file can be made to fail on open or part-way.
+class FakeFileSystem : public IFileSystem {
+public:
+    explicit FakeFileSystem(Journal& journal) : journal_(journal) {}
+    bool FileExists(const NativePath& path) override { return files.count(path) != 0; }
+    std::unique_ptr<IInputFile> OpenRead(const NativePath& path) override;
+
+    std::map<NativePath, std::string> files;
+    unsigned long openError = 0;
+    unsigned long readError = 0;
+    int openFiles = 0;
+
+private:
+    Journal& journal_;
+};
+
+// A whole main window of fakes with the form on top.
+struct FormFixture {
+    FormFixture();
+    // Types the text into the entry box, raising its change event.
+    void Type(const std::string& text) { edit[1]->SetText(text); }
+    void FillSlots(const std::vector<std::string>& texts);
+    // Journal entries that start with one of the prefixes, in order.
+    std::vector<std::string> Events(const std::vector<std::string>& prefixes) const;
+
+    Journal journal;
+    std::vector<std::unique_ptr<FakeEdit>> edit;  // edit[1] .. edit[9]; edit[0] unused
+    FakeGroupBox group1{"GroupBox1", "一等"}, group2{"GroupBox2", "二等"}, group3{"GroupBox3", "三等"},
+        group4{"GroupBox4", "四等"};
+    FakeLabel label2{"Label2", journal};
+    FakeCheckBox checkBox1{"CheckBox1"};
+    FakePanel panel2{"Panel2"};
+    FakeTimer timer{"Timer", journal};
+    FakeWindow window;
+    FakePlatform platform{journal};
+    FakeFileSystem files{journal};
+    TApplication application{platform, "Fortuva"};
+    std::unique_ptr<TMainForm> form;
+};
+
+}  // namespace fortuva::test
