@@ -1,0 +1,81 @@
+#include "app/win32/Controls.h"
+
+#include "app/Errors.h"
+#include "app/win32/WideText.h"
+
+namespace fortuva::win32 {
+
+COLORREF ColorRef(TColor color) {
+    switch (color) {
+    case TColor::BtnFace: return GetSysColor(COLOR_BTNFACE);
+    case TColor::Window: return GetSysColor(COLOR_WINDOW);
+    case TColor::WindowText: return GetSysColor(COLOR_WINDOWTEXT);
+    case TColor::Red: return RGB(255, 0, 0);
+    case TColor::Blue: return RGB(0, 0, 255);
+    }
+    return GetSysColor(COLOR_BTNFACE);
+}
+
+std::string WindowText(HWND hwnd) {
+    int length = GetWindowTextLengthW(hwnd);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    int got = GetWindowTextW(hwnd, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(got));
+    return Narrow(text);
+}
+
+std::string Win32Edit::Text() const { return WindowText(hwnd_); }
+
+void Win32Edit::SetText(const std::string& text) { SetWindowTextW(hwnd_, Widen(text).c_str()); }
+
+bool Win32Edit::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+
+void Win32Edit::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+
+void Win32Edit::SetColor(TColor color) {
+    color_ = color;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Edit::SetFocus() { ::SetFocus(hwnd_); }
+
+std::string Win32Label::Caption() const { return WindowText(hwnd_); }
+
+void Win32Label::SetCaption(const std::string& caption) {
+    SetWindowTextW(hwnd_, Widen(caption).c_str());
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+void Win32Label::Repaint() { UpdateWindow(hwnd_); }
+
+void Win32Label::SetLinkLook(bool lit) {
+    lit_ = lit;
+    InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+std::string Win32GroupBox::Caption() const { return WindowText(hwnd_); }
+
+bool Win32CheckBox::Checked() const { return SendMessageW(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+
+bool Win32Panel::Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+void Win32Panel::SetVisible(bool visible) {
+    if (visible) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+void Win32Timer::SetEnabled(bool enabled) {
+    if (enabled == enabled_) return;
+    if (enabled) {
+        if (SetTimer(owner_, id_, interval_, nullptr) == 0) throw Exception("タイマーを取得できません");
+    } else {
+        KillTimer(owner_, id_);
+    }
+    enabled_ = enabled;
+}
+
+std::string Win32Window::Caption() const { return WindowText(hwnd_); }
+
+void Win32Window::SetCaption(const std::string& caption) { SetWindowTextW(hwnd_, Widen(caption).c_str()); }
+
+}  // namespace fortuva::win32

@@ -1,0 +1,104 @@
+// The form's controls as real child windows. Each adapter keeps what Windows
+// does not keep for it (the background colour, the timer's state).
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "app/Controls.h"
+
+namespace fortuva::win32 {
+
+COLORREF ColorRef(TColor color);
+
+class Win32Edit : public TEdit {
+public:
+    Win32Edit(std::string name, HWND hwnd) : TEdit(std::move(name)), hwnd_(hwnd) {}
+    HWND Handle() const { return hwnd_; }
+    std::string Text() const override;
+    void SetText(const std::string& text) override;
+    bool Enabled() const override;
+    void SetEnabled(bool enabled) override;
+    TColor Color() const override { return color_; }
+    void SetColor(TColor color) override;
+    void SetFocus() override;
+
+private:
+    HWND hwnd_;
+    TColor color_ = TColor::BtnFace;
+};
+
+class Win32Label : public TLabel {
+public:
+    Win32Label(std::string name, HWND hwnd, int tag = 0) : TLabel(std::move(name), tag), hwnd_(hwnd) {}
+    HWND Handle() const { return hwnd_; }
+    std::string Caption() const override;
+    void SetCaption(const std::string& caption) override;
+    void Repaint() override;
+    void SetLinkLook(bool lit) override;
+    bool Lit() const { return lit_; }
+
+private:
+    HWND hwnd_;
+    bool lit_ = false;
+};
+
+class Win32GroupBox : public TGroupBox {
+public:
+    Win32GroupBox(std::string name, HWND hwnd) : TGroupBox(std::move(name)), hwnd_(hwnd) {}
+    std::string Caption() const override;
+
+private:
+    HWND hwnd_;
+};
+
+class Win32CheckBox : public TCheckBox {
+public:
+    Win32CheckBox(std::string name, HWND hwnd) : TCheckBox(std::move(name)), hwnd_(hwnd) {}
+    bool Checked() const override;
+
+private:
+    HWND hwnd_;
+};
+
+class Win32Panel : public TPanel {
+public:
+    Win32Panel(std::string name, HWND hwnd) : TPanel(std::move(name)), hwnd_(hwnd) {}
+    bool Visible() const override;
+    void SetVisible(bool visible) override;
+
+private:
+    HWND hwnd_;
+};
+
+// A periodic timer whose ticks arrive as WM_TIMER at the owner window, also
+// inside modal message loops of the same thread.
+class Win32Timer : public TTimer {
+public:
+    Win32Timer(std::string name, HWND owner, UINT_PTR id, UINT interval)
+        : TTimer(std::move(name)), owner_(owner), id_(id), interval_(interval) {}
+    bool Enabled() const override { return enabled_; }
+    void SetEnabled(bool enabled) override;
+
+private:
+    HWND owner_;
+    UINT_PTR id_;
+    UINT interval_;
+    bool enabled_ = false;
+};
+
+class Win32Window : public TWindow {
+public:
+    explicit Win32Window(HWND hwnd) : hwnd_(hwnd) {}
+    std::string Caption() const override;
+    void SetCaption(const std::string& caption) override;
+
+private:
+    HWND hwnd_;
+};
+
+// The window text of any window, in code page 932.
+std::string WindowText(HWND hwnd);
+
+}  // namespace fortuva::win32

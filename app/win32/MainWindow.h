@@ -1,0 +1,74 @@
+// The humble window: creates the main window and its controls, hands them to
+// TMainForm, and forwards every message to the form's handlers.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "app/Main.h"
+#include "app/win32/Controls.h"
+#include "app/win32/Platform.h"
+#include "numbers/win32/Files.h"
+
+namespace fortuva::win32 {
+
+class MainWindow {
+public:
+    explicit MainWindow(HINSTANCE instance);
+    ~MainWindow();
+    // Start-up, then the message loop until the window is closed.
+    int Run();
+
+private:
+    static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK ApplicationProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    LRESULT OnApplicationMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    void RegisterClasses();
+    void CreateWindows();
+    void CreateControls();
+    void AddTooltips();
+    void FitToText(HWND label);
+    HWND Child(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style, int id, int x, int y,
+               int width, int height, HFONT font = nullptr);
+    int Scale(int pixels) const;
+    void PlaceAndShow();
+    LRESULT OnControlColor(HWND control, HDC dc);
+    void OnCommand(int id, int code);
+    void DrawResult(const DRAWITEMSTRUCT& item);
+    // Runs a handler; a failure goes to the application's general handler.
+    void Guard(const std::function<void()>& handler);
+
+    HINSTANCE instance_;
+    int dpi_ = 96;
+    HWND application_ = nullptr;
+    HWND main_ = nullptr;
+    HWND panel1_ = nullptr;
+    HWND panel2_ = nullptr;
+    HWND tooltip_ = nullptr;
+    HWND focus_ = nullptr;  // the focused control while the window is inactive
+    HFONT font_ = nullptr;
+    HFONT boldFont_ = nullptr;
+    HBRUSH windowBrush_ = nullptr;
+    HICON bigIcon_ = nullptr;
+    HICON smallIcon_ = nullptr;
+
+    std::unique_ptr<Win32Window> window_;
+    std::vector<std::unique_ptr<Win32Edit>> edits_;  // Edit1 .. Edit9
+    std::vector<std::unique_ptr<Win32GroupBox>> groups_;
+    std::unique_ptr<Win32Label> label2_;
+    std::unique_ptr<Win32CheckBox> checkBox1_;
+    std::unique_ptr<Win32Panel> panel2Control_;
+    std::unique_ptr<Win32Timer> timer_;
+
+    Win32Platform platform_;
+    Win32FileSystem files_;
+    std::unique_ptr<TApplication> application_object_;
+    std::unique_ptr<TMainForm> form_;
+};
+
+}  // namespace fortuva::win32

@@ -1,0 +1,509 @@
+#!/usr/bin/env python3
+"""Draws Fortuva's icons and writes them as Windows .ico files.
+
+Pictures:
+  Fortuva.ico  The main icon: a fanned stack of three white New-Year
+               postcards with a thin dark outline, each with a row of red
+               postal-code boxes along its top edge and red bars along its
+               bottom edge.  Entries: 16x16 and 32x32 at 256 colours
+               (palettised bitmaps with a transparency mask), 48x48 as a
+               32-bit bitmap with alpha and 256x256 as a PNG, for large
+               taskbar and Explorer views.
+  open.ico     Tool-button glyph for opening a winning-number file: an open
+               yellow folder with a dark curved arrow at its top right.
+  about.ico    Tool-button glyph for the about panel: a yellow question mark
+               with a dark outline, so it stands out on button-face grey.
+  The glyphs are 16x16, 32-bit with alpha plus a mask, and a 256-colour
+  copy for displays without alpha.
+
+Regenerate (from the repository root; standard library only, the output is
+byte-identical on every run):
+    python3 resources/icons/make-icons.py
+Add "--preview DIR" to also write PNG previews of every image on a
+checkerboard, enlarged 8x (the 256x256 picture 2x).  The PNG inside
+Fortuva.ico is zlib-compressed, so it stays identical as long as zlib does.
+"""
+
+import math
+import os
+import struct
+import sys
+import zlib
+
+HERE = os.path.dirname(os.path.abspath(__file__))
+
+# ---------------------------------------------------------------------------
+# Images are lists of rows (top row first) of (r, g, b, a) tuples, a in 0..255.
+
+
+def blank(size):
+    return [[(0, 0, 0, 0)] * size for _ in range(size)]
+
+
+# ---------------------------------------------------------------------------
+# A small polygon rasteriser with supersampling, for the main icon.
+
+
+class Canvas:
+    """Supersampled canvas; each sample is an (r, g, b) tuple or None."""
+
+    def __init__(self, size, ss=8):
+        self.size = size
+        self.ss = ss
+        n = size * ss
+        self.rows = [[None] * n for _ in range(n)]
+
+    def polygon(self, pts, colour):
+        """Fills a polygon given in output-pixel coordinates (even-odd)."""
+        ss = self.ss
+        n = self.size * ss
+        ys = [p[1] for p in pts]
+        j0 = max(0, int(math.floor(min(ys) * ss - 0.5)))
+        j1 = min(n - 1, int(math.ceil(max(ys) * ss + 0.5)))
+        edges = list(zip(pts, pts[1:] + pts[:1]))
+        for j in range(j0, j1 + 1):
+            y = (j + 0.5) / ss
+            xs = []
+            for (xa, ya), (xb, yb) in edges:
+                if (ya <= y < yb) or (yb <= y < ya):
+                    xs.append(xa + (y - ya) * (xb - xa) / (yb - ya))
+            xs.sort()
+            row = self.rows[j]
+            for k in range(0, len(xs) - 1, 2):
+                # samples whose centre lies in [xa, xb)
+                i0 = max(0, int(math.ceil(xs[k] * ss - 0.5)))
+                i1 = min(n, int(math.ceil(xs[k + 1] * ss - 0.5)))
+                if i1 > i0:
+                    row[i0:i1] = [colour] * (i1 - i0)
+
+    def image(self):
+        """Averages the samples into an RGBA image (straight alpha)."""
+        ss = self.ss
+        out = []
+        for y in range(self.size):
+            band = self.rows[y * ss:(y + 1) * ss]
+            line = []
+            for x in range(self.size):
+                r = g = b = cnt = 0
+                for row in band:
+                    for c in row[x * ss:(x + 1) * ss]:
+                        if c is not None:
+                            r += c[0]
+                            g += c[1]
+                            b += c[2]
+                            cnt += 1
+                if cnt == 0:
+                    line.append((0, 0, 0, 0))
+                else:
+                    line.append((round(r / cnt), round(g / cnt), round(b / cnt),
+                                 round(255 * cnt / (ss * ss))))
+            out.append(line)
+        return out
+
+
+# ---------------------------------------------------------------------------
+# The main icon: three fanned postcards.
+
+OUTLINE = (44, 44, 60)
+CARD = (255, 255, 255)
+CARD_BACK = (244, 244, 240)   # the cards behind, a touch darker for depth
+RED = (224, 24, 24)
+
+# Layout in icon pixels of the 32x32 picture.  The back cards turn clockwise
+# around a point near the front card's bottom-right corner (pivot, measured
+# from the front card's bottom-left corner), so their right-hand sides with the
+# boxes and bars show; the whole fan is centred in the icon.
+LAYOUT_32 = dict(
+    card=(16, 22),            # width, height of one postcard
+    pivot=(13.0, 4.0),
+    # back card first, in degrees; slopes of 1:2 and 1:4 keep the stair
+    # steps of the edges even
+    angles=(math.degrees(math.atan(1 / 2)), math.degrees(math.atan(1 / 4)), 0),
+    outline=1.0,
+    boxes=dict(count=3, size=3.0, gap=1.0, top=2.0, right=2.0, line=1.0),
+    bars=[(2.0, 16.0, 12.0, 2.0), (2.0, 19.0, 12.0, 1.0)],
+)
+
+# At 16x16 a turned card only smudges, so the small icon fans the cards by
+# offsetting pixel-drawn ones (K outline, W paper, R red).
+CARD_16 = [
+    "KKKKKKKKKK",
+    "KWWWWWWWWK",
+    "KWRRRRRRRK",
+    "KWRWRWRWRK",
+    "KWRRRRRRRK",
+    "KWWWWWWWWK",
+    "KWWWWWWWWK",
+    "KWRRRRRRWK",
+    "KWWWWWWWWK",
+    "KWRRRRRRWK",
+    "KWWWWWWWWK",
+    "KKKKKKKKKK",
+]
+OFFSETS_16 = [(6, 0), (3, 2), (0, 4)]    # top-left corners, back card first
+
+
+def small_postcards():
+    img = blank(16)
+    for n, (ox, oy) in enumerate(OFFSETS_16):
+        paper = CARD if n == len(OFFSETS_16) - 1 else CARD_BACK
+        colours = {'K': OUTLINE, 'W': paper, 'R': RED}
+        for v, row in enumerate(CARD_16):
+            for u, ch in enumerate(row):
+                img[oy + v][ox + u] = colours[ch] + (255,)
+    return img
+
+
+# 48x48 is drawn on whole pixels of its own rather than scaled by 1.5.
+LAYOUT_48 = dict(
+    card=(24, 33),
+    pivot=(19.5, 6.0),
+    angles=LAYOUT_32['angles'],
+    outline=2.0,
+    boxes=dict(count=3, size=5.0, gap=1.0, top=3.0, right=3.0, line=1.0),
+    bars=[(3.0, 23.0, 18.0, 3.0), (3.0, 28.0, 18.0, 1.0)],
+)
+
+
+def layout_for(size):
+    if size == 32:
+        return LAYOUT_32
+    if size == 48:
+        return LAYOUT_48
+    # larger sizes scale the 32x32 picture, with finer lines
+    k = size / 32.0
+    base = LAYOUT_32
+    line = 0.625 * k
+    b = base['boxes']
+    return dict(
+        card=(base['card'][0] * k, base['card'][1] * k),
+        pivot=(base['pivot'][0] * k, base['pivot'][1] * k),
+        angles=base['angles'],
+        outline=line,
+        boxes=dict(count=b['count'], size=b['size'] * k, gap=b['gap'] * k,
+                   top=b['top'] * k, right=b['right'] * k, line=0.75 * k),
+        bars=[(x * k, y * k, w * k, h * k) for (x, y, w, h) in base['bars']],
+    )
+
+
+def card_transform(size, L):
+    """Returns placed(angle): the map from card (u, v) to icon (x, y)."""
+    w, h = L['card']
+    rx, ry = L['pivot']
+
+    def make(front, angle):
+        fx, fy = front
+        px, py = fx + rx, fy + h + ry
+        a = math.radians(angle)
+        ca, sa = math.cos(a), math.sin(a)
+
+        def f(u, v):
+            dx, dy = fx + u - px, fy + v - py
+            return (px + dx * ca - dy * sa, py + dx * sa + dy * ca)
+        return f
+
+    # centre the fan's bounding box, keeping the front card on whole pixels
+    pts = [make((0, 0), a)(u, v) for a in L['angles']
+           for (u, v) in ((0, 0), (w, 0), (w, h), (0, h))]
+    x0 = min(p[0] for p in pts)
+    x1 = max(p[0] for p in pts)
+    y0 = min(p[1] for p in pts)
+    y1 = max(p[1] for p in pts)
+    front = (round((size - (x1 - x0)) / 2 - x0), round((size - (y1 - y0)) / 2 - y0))
+    return lambda angle: make(front, angle)
+
+
+def draw_postcards(size):
+    if size == 16:
+        return small_postcards()
+    L = layout_for(size)
+    cv = Canvas(size)
+    w, h = L['card']
+    lw = L['outline']
+    bx = L['boxes']
+    placed = card_transform(size, L)
+
+    for n, angle in enumerate(L['angles']):
+        f = placed(angle)
+
+        def rect(x0, y0, x1, y1, colour):
+            cv.polygon([f(x0, y0), f(x1, y0), f(x1, y1), f(x0, y1)], colour)
+
+        paper = CARD if n == len(L['angles']) - 1 else CARD_BACK
+        rect(0, 0, w, h, OUTLINE)
+        rect(lw, lw, w - lw, h - lw, paper)
+        # postal-code boxes, right-aligned along the top edge
+        s, g, rl = bx['size'], bx['gap'], bx['line']
+        x = w - bx['right'] - s
+        y = bx['top']
+        for _ in range(bx['count']):
+            rect(x, y, x + s, y + s, RED)
+            rect(x + rl, y + rl, x + s - rl, y + s - rl, paper)
+            x -= s + g
+        # red bars along the bottom edge
+        for (bx0, by0, bw, bh) in L['bars']:
+            rect(bx0, by0, bx0 + bw, by0 + bh, RED)
+    return cv.image()
+
+
+# ---------------------------------------------------------------------------
+# The tool-button glyphs, drawn pixel by pixel.
+
+GLYPH_COLOURS = {
+    '.': None,
+    'K': (40, 32, 16),        # dark outline
+    'A': (16, 16, 40),        # the arrow
+    'Y': (255, 214, 40),      # yellow
+    'W': (255, 246, 168),     # highlight
+    'O': (214, 150, 0),       # shade
+}
+
+OPEN_FOLDER = [
+    ".......AAAAA....",
+    "......A.....A...",
+    "......A......A..",
+    ".............A..",
+    "...........AAAAA",
+    ".KKKK.......AAA.",
+    "KWYYYK.......A..",
+    "KYOOOOKKKKKK....",
+    "KYOOOOOOOOOOK...",
+    "KYOKKKKKKKKKKKK.",
+    "KYKWWWWWWWWWWWK.",
+    "KOKYYYYYYYYYYK..",
+    "KKYYYYYYYYYYOK..",
+    "KKYYYYYYYYYOK...",
+    "KKOOOOOOOOOK....",
+    ".KKKKKKKKKKK....",
+]
+
+QUESTION = [
+    "....KKKKKKK.....",
+    "...KWWWWWWYK....",
+    "..KWYYYYYYYOK...",
+    "..KWYKKKKKYYOK..",
+    "..KKKK...KYYOK..",
+    ".........KYYOK..",
+    "........KYYYOK..",
+    ".......KYYYOK...",
+    "......KYYOOK....",
+    "......KYYOK.....",
+    "......KYYOK.....",
+    "......KKKKK.....",
+    "................",
+    "......KKKKK.....",
+    "......KWYOK.....",
+    "......KKKKK.....",
+]
+
+
+def glyph(rows):
+    assert len(rows) == 16 and all(len(r) == 16 for r in rows)
+    img = []
+    for r in rows:
+        line = []
+        for ch in r:
+            c = GLYPH_COLOURS[ch]
+            line.append((0, 0, 0, 0) if c is None else c + (255,))
+        img.append(line)
+    return img
+
+
+# ---------------------------------------------------------------------------
+# Colour reduction for the 256-colour entries (median cut, deterministic).
+
+
+def median_cut(counts, limit):
+    """counts: {rgb: n}.  Returns {rgb: palette rgb} with <= limit colours."""
+    if not counts:
+        return {}
+    boxes = [sorted(counts)]
+
+    def spread(box):
+        best = (-1, 0)
+        for ch in range(3):
+            vals = [c[ch] for c in box]
+            best = max(best, (max(vals) - min(vals), -ch))
+        return best
+
+    while len(boxes) < limit:
+        cand = [(spread(b), i) for i, b in enumerate(boxes) if len(b) > 1]
+        if not cand:
+            break
+        (rng, negch), i = max(cand)
+        if rng <= 0:
+            break
+        box = sorted(boxes[i], key=lambda c: (c[-negch], c))
+        total = sum(counts[c] for c in box)
+        acc, cut = 0, 1
+        for k, c in enumerate(box[:-1]):
+            acc += counts[c]
+            cut = k + 1
+            if acc * 2 >= total:
+                break
+        boxes[i:i + 1] = [box[:cut], box[cut:]]
+    mapping = {}
+    for box in boxes:
+        n = sum(counts[c] for c in box)
+        avg = tuple(round(sum(c[ch] * counts[c] for c in box) / n) for ch in range(3))
+        for c in box:
+            mapping[c] = avg
+    return mapping
+
+
+def opaque(px):
+    return px[3] >= 128
+
+
+# ---------------------------------------------------------------------------
+# File formats.
+
+
+def and_mask(img):
+    size = len(img)
+    stride = ((size + 31) // 32) * 4
+    out = bytearray()
+    for row in reversed(img):
+        bits = bytearray(stride)
+        for x, px in enumerate(row):
+            if not opaque(px):
+                bits[x >> 3] |= 0x80 >> (x & 7)
+        out += bits
+    return bytes(out)
+
+
+def bmp_header(size, bpp, data_len):
+    return struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, bpp, 0,
+                       data_len, 0, 0, 0, 0)
+
+
+def entry_8bit(img):
+    size = len(img)
+    counts = {}
+    for row in img:
+        for px in row:
+            if opaque(px):
+                counts[px[:3]] = counts.get(px[:3], 0) + 1
+    mapping = median_cut(counts, 255)
+    palette = [(0, 0, 0)] + sorted(set(mapping.values()))
+    index = {c: i for i, c in enumerate(palette)}
+    pal = b''.join(struct.pack('<BBBB', b, g, r, 0) for (r, g, b) in palette)
+    pal += b'\0' * (4 * (256 - len(palette)))
+    stride = (size + 3) & ~3
+    xor = bytearray()
+    for row in reversed(img):
+        line = bytearray(stride)
+        for x, px in enumerate(row):
+            # transparent pixels stay black so the mask leaves the screen as is
+            line[x] = index[mapping[px[:3]]] if opaque(px) else 0
+        xor += line
+    mask = and_mask(img)
+    return bmp_header(size, 8, len(xor) + len(mask)) + pal + bytes(xor) + mask, 8
+
+
+def entry_32bit(img):
+    size = len(img)
+    xor = bytearray()
+    for row in reversed(img):
+        for (r, g, b, a) in row:
+            xor += bytes((b, g, r, a) if a else (0, 0, 0, 0))
+    mask = and_mask(img)
+    return bmp_header(size, 32, len(xor) + len(mask)) + bytes(xor) + mask, 32
+
+
+def png_bytes(img):
+    raw = bytearray()
+    for row in img:
+        raw.append(0)
+        for (r, g, b, a) in row:
+            raw += bytes((r, g, b, a) if a else (0, 0, 0, 0))
+
+    def chunk(tag, data):
+        return (struct.pack('>I', len(data)) + tag + data +
+                struct.pack('>I', zlib.crc32(tag + data) & 0xffffffff))
+
+    h, w = len(img), len(img[0])
+    return (b'\x89PNG\r\n\x1a\n' +
+            chunk(b'IHDR', struct.pack('>IIBBBBB', w, h, 8, 6, 0, 0, 0)) +
+            chunk(b'IDAT', zlib.compress(bytes(raw), 9)) +
+            chunk(b'IEND', b''))
+
+
+def entry_png(img):
+    return png_bytes(img), 32
+
+
+def write_ico(path, entries):
+    """entries: list of (size, (data, bpp))."""
+    head = struct.pack('<HHH', 0, 1, len(entries))
+    offset = 6 + 16 * len(entries)
+    dirs, blobs = b'', b''
+    for size, (data, bpp) in entries:
+        dim = 0 if size >= 256 else size
+        dirs += struct.pack('<BBBBHHII', dim, dim, 0, 0, 1, bpp, len(data), offset)
+        blobs += data
+        offset += len(data)
+    with open(path, 'wb') as f:
+        f.write(head + dirs + blobs)
+
+
+def write_preview(path, img, scale=8):
+    """Enlarged preview on a checkerboard, so transparency shows."""
+    out = []
+    for y, row in enumerate(img):
+        line = [px for px in row for _ in range(scale)]
+        for sy in range(scale):
+            yy = y * scale + sy
+            comp = []
+            for xx, (r, g, b, a) in enumerate(line):
+                bg = 200 if ((xx // 4) + (yy // 4)) % 2 else 160
+                comp.append((
+                    (r * a + bg * (255 - a)) // 255,
+                    (g * a + bg * (255 - a)) // 255,
+                    (b * a + bg * (255 - a)) // 255, 255))
+            out.append(comp)
+    with open(path, 'wb') as f:
+        f.write(png_bytes(out))
+
+
+def as_8bit_view(img):
+    """What the 256-colour entry shows: binary transparency."""
+    return [[px[:3] + (255,) if opaque(px) else (0, 0, 0, 0) for px in row]
+            for row in img]
+
+
+def main(argv):
+    preview = None
+    if len(argv) == 2 and argv[0] == '--preview':
+        preview = argv[1]
+        os.makedirs(preview, exist_ok=True)
+    elif argv:
+        sys.exit('usage: make-icons.py [--preview DIR]')
+
+    main_imgs = {s: draw_postcards(s) for s in (16, 32, 48, 256)}
+    write_ico(os.path.join(HERE, 'Fortuva.ico'), [
+        (32, entry_8bit(main_imgs[32])),
+        (16, entry_8bit(main_imgs[16])),
+        (48, entry_32bit(main_imgs[48])),
+        (256, entry_png(main_imgs[256])),
+    ])
+    glyphs = {'open': glyph(OPEN_FOLDER), 'about': glyph(QUESTION)}
+    for name, img in glyphs.items():
+        write_ico(os.path.join(HERE, name + '.ico'), [
+            (16, entry_32bit(img)),
+            (16, entry_8bit(img)),
+        ])
+
+    if preview:
+        for s, img in main_imgs.items():
+            scale = 2 if s == 256 else 8
+            write_preview(os.path.join(preview, 'Fortuva-%d.png' % s), img, scale)
+            if s in (16, 32):
+                write_preview(os.path.join(preview, 'Fortuva-%d-8bit.png' % s),
+                              as_8bit_view(img), scale)
+        for name, img in glyphs.items():
+            write_preview(os.path.join(preview, name + '.png'), img)
+
+
+if __name__ == '__main__':
+    main(sys.argv[1:])
