@@ -9,6 +9,7 @@
 #include "app/Application.h"
 #include "app/Controls.h"
 #include "app/Platform.h"
+#include "check/Voice.h"
 #include "numbers/FileSystem.h"
 
 namespace fortuva {
@@ -39,6 +40,7 @@ struct TMainFormServices {
     IPlatform& Platform;
     IFileSystem& Files;
     TApplication& Application;
+    ISoundPlayer& Sound;
 };
 
 class TMainForm {
@@ -61,6 +63,8 @@ public:
     const std::string& LastEntry() const { return lastEntry_; }
 
 private:
+    // Starts voice clip N and returns at once.
+    void Announce(int clip);
     TComponent* FindComponent(const std::string& name) const;
     void EnableEntry();
 

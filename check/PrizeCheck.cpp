@@ -48,9 +48,10 @@ void TMainForm::Button1Click() {
                 if (SlotMatches(entry, slot->Text())) return true;
             return false;
         };
-        auto mayBe = [&](TGroupBox& group, std::initializer_list<TEdit*> listed) {
+        auto mayBe = [&](TGroupBox& group, int clip, std::initializer_list<TEdit*> listed) {
             c_.Label2.SetCaption(c_.Label2.Caption() + "\r\n" + group.Caption() + kMayBeEnding);
             c_.Timer.SetEnabled(true);
+            Announce(clip);
             if (!c_.CheckBox1.Checked()) {
                 std::string text = kConfirmHead;
                 const char* separator = "";
@@ -65,11 +66,15 @@ void TMainForm::Button1Click() {
         if (matches({&c_.Edit9, &c_.Edit8, &c_.Edit7})) {
             c_.Label2.SetCaption(c_.GroupBox4.Caption() + kWonEnding);
             c_.Timer.SetEnabled(true);
+            Announce(kFourthClip);
         }
-        if (matches({&c_.Edit6, &c_.Edit5})) mayBe(c_.GroupBox3, {&c_.Edit5, &c_.Edit6});
-        if (matches({&c_.Edit4})) mayBe(c_.GroupBox2, {&c_.Edit4});
-        if (matches({&c_.Edit3, &c_.Edit2})) mayBe(c_.GroupBox1, {&c_.Edit2, &c_.Edit3});
-        if (c_.Label2.Caption().empty()) c_.Label2.SetCaption("残念です\r\n次に期待しましょう");
+        if (matches({&c_.Edit6, &c_.Edit5})) mayBe(c_.GroupBox3, kThirdClip, {&c_.Edit5, &c_.Edit6});
+        if (matches({&c_.Edit4})) mayBe(c_.GroupBox2, kSecondClip, {&c_.Edit4});
+        if (matches({&c_.Edit3, &c_.Edit2})) mayBe(c_.GroupBox1, kFirstClip, {&c_.Edit2, &c_.Edit3});
+        if (c_.Label2.Caption().empty()) {
+            c_.Label2.SetCaption("残念です\r\n次に期待しましょう");
+            Announce(kNoPrizeClip);
+        }
     }
     c_.Edit1.SetText("");
 }

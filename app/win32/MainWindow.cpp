@@ -173,7 +173,7 @@ void MainWindow::CreateControls() {
                                *edits_[4], *edits_[5],  *edits_[6],  *edits_[7],  *edits_[8],
                                *groups_[0], *groups_[1], *groups_[2], *groups_[3], *label2_,
                                *checkBox1_, *panel2Control_, *timer_};
-    form_ = std::make_unique<TMainForm>(controls, TMainFormServices{platform_, files_, *application_object_});
+    form_ = std::make_unique<TMainForm>(controls, TMainFormServices{platform_, files_, *application_object_, sound_});
 }
 
 void MainWindow::FitToText(HWND label) {

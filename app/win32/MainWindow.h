@@ -11,6 +11,7 @@
 #include "app/Main.h"
 #include "app/win32/Controls.h"
 #include "app/win32/Platform.h"
+#include "check/win32/Sound.h"
 #include "numbers/win32/Files.h"
 
 namespace fortuva::win32 {
@@ -67,6 +68,7 @@ private:
 
     Win32Platform platform_;
     Win32FileSystem files_;
+    Win32SoundPlayer sound_;
     std::unique_ptr<TApplication> application_object_;
     std::unique_ptr<TMainForm> form_;
 };

@@ -24,7 +24,7 @@ protected:
         f.Type(entry.substr(0, 1));
         f.Type(entry);
     }
-    std::vector<std::string> Outcome() const { return f.Events({"label", "timer", "dialog", "beep"}); }
+    std::vector<std::string> Outcome() const { return f.Events({"label", "timer", "play", "dialog", "beep"}); }
     FormFixture f;
 };
 
@@ -39,7 +39,7 @@ TEST(SlotTail, LastTwoBytes) {
 
 TEST_F(PrizeCheckTest, FourthPrizeWonWithoutDialog) {
     Enter("38");
-    EXPECT_EQ(Outcome(), (Journal{"label Label2 []", "label Label2 [" + kFourth + "]", "timer on"}));
+    EXPECT_EQ(Outcome(), (Journal{"label Label2 []", "label Label2 [" + kFourth + "]", "timer on", "play LUSEMI4"}));
     EXPECT_EQ(f.Events({"repaint", "sleep"}), (Journal{"repaint Label2 []", "sleep 300"}));
     EXPECT_EQ(f.edit[1]->text, "");
     EXPECT_EQ(f.form->LastEntry(), "38");
@@ -48,7 +48,7 @@ TEST_F(PrizeCheckTest, FourthPrizeWonWithoutDialog) {
 TEST_F(PrizeCheckTest, ThirdPrizeStartsWithAnEmptyLineAndListsBothSlots) {
     Enter("23");
     EXPECT_EQ(Outcome(), (Journal{"label Label2 []", "label Label2 [" + MayBe("三等") + "]", "timer on",
-                                  "dialog plain {Fortuva} 確認♪確認♪\r\n\r\n0123\r\n3210"}));
+                                  "play LUSEMI3", "dialog plain {Fortuva} 確認♪確認♪\r\n\r\n0123\r\n3210"}));
 }
 
 TEST_F(PrizeCheckTest, SecondAndFirstPrizeDialogs) {
@@ -64,10 +64,14 @@ TEST_F(PrizeCheckTest, EveryMatchingClassAddsItsLineInOrder) {
     f.FillSlots({"100", "200", "300", "410", "500", "601", "702", "10"});
     Enter("00");
     EXPECT_EQ(f.label2.caption, MayBe("三等") + MayBe("二等") + MayBe("一等"));
-    EXPECT_EQ(f.Events({"dialog"}).size(), 3u);
+    EXPECT_EQ(f.Events({"play", "dialog"}),
+              (Journal{"play LUSEMI3", "dialog plain {Fortuva} 確認♪確認♪\r\n\r\n410\r\n500", "play LUSEMI2",
+                       "dialog plain {Fortuva} 確認♪確認♪\r\n\r\n300", "play LUSEMI1",
+                       "dialog plain {Fortuva} 確認♪確認♪\r\n\r\n100\r\n200"}));
     Enter("10");
     EXPECT_EQ(f.label2.caption, kFourth + MayBe("三等"));
-    EXPECT_EQ(f.Events({"dialog"}), Journal{"dialog plain {Fortuva} 確認♪確認♪\r\n\r\n410\r\n500"});
+    EXPECT_EQ(f.Events({"play", "dialog"}),
+              (Journal{"play LUSEMI4", "play LUSEMI3", "dialog plain {Fortuva} 確認♪確認♪\r\n\r\n410\r\n500"}));
 }
 
 TEST_F(PrizeCheckTest, CheckBoxSuppressesOnlyTheDialogs) {
@@ -81,7 +85,7 @@ TEST_F(PrizeCheckTest, CheckBoxSuppressesOnlyTheDialogs) {
 TEST_F(PrizeCheckTest, NoPrize) {
     for (const char* entry : {"99", " 7", "+7", "-0", "$A", "x9"}) {
         Enter(entry);
-        EXPECT_EQ(Outcome(), (Journal{"label Label2 []", "label Label2 [" + kNoPrize + "]"})) << entry;
+        EXPECT_EQ(Outcome(), (Journal{"label Label2 []", "label Label2 [" + kNoPrize + "]", "play LUSEMI0"})) << entry;
         EXPECT_EQ(f.form->LastEntry(), entry);
     }
     EXPECT_FALSE(f.timer.enabled);

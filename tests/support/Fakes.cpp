@@ -94,7 +94,7 @@ FormFixture::FormFixture() {
     TMainFormControls controls{window,    *edit[1],  *edit[2],  *edit[3],  *edit[4],  *edit[5],  *edit[6],
                                *edit[7],  *edit[8],  *edit[9],  group1,    group2,    group3,    group4,
                                label2,    checkBox1, panel2,    timer};
-    form = std::make_unique<TMainForm>(controls, TMainFormServices{platform, files, application});
+    form = std::make_unique<TMainForm>(controls, TMainFormServices{platform, files, application, sound});
     edit[1]->onChange = [this] { form->Edit1Change(); };
 }
 

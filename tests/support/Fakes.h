@@ -124,6 +124,23 @@ private:
     Journal& journal_;
 };
 
+class FakeSound : public ISoundPlayer {
+public:
+    explicit FakeSound(Journal& journal) : journal_(journal) {}
+    void PlayFile(const NativePath& path) override {
+        journal_.push_back("play file " + std::string(path.begin(), path.end()));
+    }
+    bool PlayEmbedded(const std::string& name) override {
+        if (missing == name) return false;
+        journal_.push_back("play " + name);
+        return true;
+    }
+    std::string missing;
+
+private:
+    Journal& journal_;
+};
+
 // A whole main window of fakes with the form on top.
 struct FormFixture {
     FormFixture();
@@ -144,6 +161,7 @@ struct FormFixture {
     FakeWindow window;
     FakePlatform platform{journal};
     FakeFileSystem files{journal};
+    FakeSound sound{journal};
     TApplication application{platform, "Fortuva"};
     std::unique_ptr<TMainForm> form;
 };

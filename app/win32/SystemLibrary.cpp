@@ -1,0 +1,16 @@
+#include "app/win32/SystemLibrary.h"
+
+#include "app/Errors.h"
+#include "app/win32/WideText.h"
+
+namespace fortuva::win32 {
+
+FARPROC SystemProcAddress(const wchar_t* library, const char* function) {
+    HMODULE module = GetModuleHandleW(library);
+    if (!module) module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
+    FARPROC proc = module ? GetProcAddress(module, function) : nullptr;
+    if (!proc) throw Exception(Narrow(library) + " " + function + " が見つかりません");
+    return proc;
+}
+
+}  // namespace fortuva::win32

@@ -1,0 +1,20 @@
+#include "check/Voice.h"
+
+#include "app/Errors.h"
+#include "app/Main.h"
+
+namespace fortuva {
+
+void TMainForm::Announce(int clip) {
+    const std::string digit = std::to_string(clip);
+    // Looked up afresh each time, so override files may come and go.
+    NativePath override = FolderOf(s_.Platform.ExecutablePath()) + AsciiPath(digit + ".wav");
+    if (s_.Files.FileExists(override)) {
+        s_.Sound.PlayFile(override);
+        return;
+    }
+    const std::string resource = "LUSEMI" + digit;
+    if (!s_.Sound.PlayEmbedded(resource)) throw Exception(resource + " リソースが見つかりません");
+}
+
+}  // namespace fortuva

@@ -1,0 +1,38 @@
+#include "check/win32/Sound.h"
+
+#include <windows.h>
+
+#include <mmsystem.h>
+
+#include "app/win32/SystemLibrary.h"
+#include "app/win32/WideText.h"
+
+namespace fortuva::win32 {
+namespace {
+
+using SndPlaySound = BOOL(WINAPI*)(LPCWSTR, UINT);
+
+// Asynchronous, and without SND_NODEFAULT: a clip that cannot be played
+// gives the default alert sound instead.
+void Play(LPCWSTR sound, UINT flags) {
+    static const auto play = SystemProc<SndPlaySound>(L"winmm.dll", "sndPlaySoundW");
+    play(sound, SND_ASYNC | flags);
+}
+
+}  // namespace
+
+void Win32SoundPlayer::PlayFile(const NativePath& path) { Play(PathW(path).c_str(), 0); }
+
+bool Win32SoundPlayer::PlayEmbedded(const std::string& resourceName) {
+    std::wstring name = Widen(resourceName);
+    HRSRC found = FindResourceW(nullptr, name.c_str(), RT_RCDATA);
+    if (!found) return false;
+    HGLOBAL handle = LoadResource(nullptr, found);
+    if (!handle) return false;
+    // The clip's bytes belong to the module and outlive the handle.
+    Play(static_cast<LPCWSTR>(LockResource(handle)), SND_MEMORY);
+    FreeResource(handle);
+    return true;
+}
+
+}  // namespace fortuva::win32
