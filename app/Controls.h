@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "app/Text.h"
+
 namespace fortuva {
 
 enum class TColor { BtnFace, Window, WindowText, Red, Blue };
@@ -75,12 +77,13 @@ public:
     virtual void SetEnabled(bool enabled) = 0;
 };
 
-// The form's own window: its caption.
+// The form's own window: its caption, made of a fixed head and tail around a
+// label that may be a file name, which can hold any character the file
+// system allows.
 class TWindow {
 public:
     virtual ~TWindow() = default;
-    virtual std::string Caption() const = 0;
-    virtual void SetCaption(const std::string& caption) = 0;
+    virtual void SetCaption(const std::string& head, const NativePath& label, const std::string& tail) = 0;
 };
 
 }  // namespace fortuva

@@ -10,11 +10,9 @@ TMainForm::TMainForm(const TMainFormControls& controls, const TMainFormServices&
       components_{&c_.Edit1,     &c_.Edit2,     &c_.Edit3,     &c_.Edit4,     &c_.Edit5,
                    &c_.Edit6,     &c_.Edit7,     &c_.Edit8,     &c_.Edit9,     &c_.GroupBox1,
                    &c_.GroupBox2, &c_.GroupBox3, &c_.GroupBox4, &c_.Label2,    &c_.CheckBox1,
-                   &c_.Panel2,    &c_.Timer} {}
+                   &c_.Panel2,    &c_.Timer,     &c_.OpenDialog1} {}
 
-std::string TMainForm::CaptionFor(const std::string& label) {
-    return "Fortuva - [" + label + "年用]";
-}
+void TMainForm::SetCaptionLabel(const NativePath& label) { c_.Form.SetCaption("Fortuva - [", label, "年用]"); }
 
 TComponent* TMainForm::FindComponent(const std::string& name) const {
     for (TComponent* component : components_)
@@ -39,7 +37,7 @@ void TMainForm::FormCreate() {
         // file, but start-up still goes on to its last step.
         try {
             LoadFile(path);
-            c_.Form.SetCaption(CaptionFor(std::to_string(year)));
+            SetCaptionLabel(AsciiPath(std::to_string(year)));
             EnableEntry();
         } catch (const EInOutError& failure) {
             s_.Application.HandleException(failure);

@@ -11,6 +11,7 @@
 #include "app/Platform.h"
 #include "check/Voice.h"
 #include "numbers/FileSystem.h"
+#include "numbers/OpenFile.h"
 
 namespace fortuva {
 
@@ -34,6 +35,7 @@ struct TMainFormControls {
     TCheckBox& CheckBox1;
     TPanel& Panel2;
     TTimer& Timer;
+    TOpenDialog& OpenDialog1;
 };
 
 struct TMainFormServices {
@@ -57,21 +59,30 @@ public:
     void Edit1Change();
     void Button1Click();
 
-    // The window caption for a year or file label.
-    static std::string CaptionFor(const std::string& label);
+    // The timer's tick: the slot that matched the last entry blinks.
+    void TimerTimer();
+
+    // The open-file command.
+    void SpeedButton1Click();
 
     const std::string& LastEntry() const { return lastEntry_; }
+    const TEdit* BlinkEdit() const { return blinkEdit_; }
 
 private:
     // Starts voice clip N and returns at once.
     void Announce(int clip);
+    // The blinking slot returns to its normal colour and the timer stops.
+    void StopBlinking();
     TComponent* FindComponent(const std::string& name) const;
     void EnableEntry();
+    // The caption "Fortuva - [" + label + "年用]".
+    void SetCaptionLabel(const NativePath& label);
 
     TMainFormControls c_;
     TMainFormServices s_;
     std::vector<TComponent*> components_;
     std::string lastEntry_;
+    TEdit* blinkEdit_ = nullptr;
 };
 
 }  // namespace fortuva

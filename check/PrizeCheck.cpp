@@ -24,6 +24,7 @@ bool SlotMatches(const std::string& entry, const std::string& slotText) {
 
 void TMainForm::Edit1Change() {
     if (c_.Edit1.Text().size() != 2) return;
+    StopBlinking();
     Button1Click();
 }
 

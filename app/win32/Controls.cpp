@@ -74,8 +74,8 @@ void Win32Timer::SetEnabled(bool enabled) {
     enabled_ = enabled;
 }
 
-std::string Win32Window::Caption() const { return WindowText(hwnd_); }
-
-void Win32Window::SetCaption(const std::string& caption) { SetWindowTextW(hwnd_, Widen(caption).c_str()); }
+void Win32Window::SetCaption(const std::string& head, const NativePath& label, const std::string& tail) {
+    SetWindowTextW(hwnd_, (Widen(head) + PathW(label) + Widen(tail)).c_str());
+}
 
 }  // namespace fortuva::win32

@@ -91,8 +91,7 @@ private:
 class Win32Window : public TWindow {
 public:
     explicit Win32Window(HWND hwnd) : hwnd_(hwnd) {}
-    std::string Caption() const override;
-    void SetCaption(const std::string& caption) override;
+    void SetCaption(const std::string& head, const NativePath& label, const std::string& tail) override;
 
 private:
     HWND hwnd_;

@@ -42,6 +42,8 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
     windowBrush_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
     bigIcon_ = LoadIconSized(instance_, L"MAINICON", GetSystemMetrics(SM_CXICON));
     smallIcon_ = LoadIconSized(instance_, L"MAINICON", GetSystemMetrics(SM_CXSMICON));
+    openGlyph_ = LoadIconSized(instance_, L"OPENGLYPH", GetSystemMetrics(SM_CXSMICON));
+    aboutGlyph_ = LoadIconSized(instance_, L"ABOUTGLYPH", GetSystemMetrics(SM_CXSMICON));
 }
 
 MainWindow::~MainWindow() {
@@ -51,6 +53,8 @@ MainWindow::~MainWindow() {
     DeleteObject(windowBrush_);
     if (bigIcon_) DestroyIcon(bigIcon_);
     if (smallIcon_) DestroyIcon(smallIcon_);
+    if (openGlyph_) DestroyIcon(openGlyph_);
+    if (aboutGlyph_) DestroyIcon(aboutGlyph_);
 }
 
 int MainWindow::Scale(int pixels) const { return MulDiv(pixels, dpi_, 96); }
@@ -135,8 +139,11 @@ void MainWindow::CreateControls() {
 
     FitToText(Child(main_, L"Static", "下二桁を入力して下さい:", kChild | SS_LEFTNOWORDWRAP | SS_NOPREFIX, ids::Label1,
                     8, 8, 124, 12));
-    Child(main_, kToolButtonClass, "当選番号ファイルを開きます", kChild, ids::SpeedButton1, 112, 48, 23, 22);
-    Child(main_, kToolButtonClass, "バージョン情報", kChild, ids::SpeedButton2, 8, 48, 23, 22);
+    SetToolButtonGlyph(
+        Child(main_, kToolButtonClass, "当選番号ファイルを開きます", kChild, ids::SpeedButton1, 112, 48, 23, 22),
+        openGlyph_);
+    SetToolButtonGlyph(Child(main_, kToolButtonClass, "バージョン情報", kChild, ids::SpeedButton2, 8, 48, 23, 22),
+                       aboutGlyph_);
     edit(1, 8, 24, 129);
     frames.push_back(group(1, "一等", 144, 0, 113, 73));
     edit(2, 160, 16, 89);
@@ -167,12 +174,14 @@ void MainWindow::CreateControls() {
     for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     timer_ = std::make_unique<Win32Timer>("Timer", main_, kTimerId, kTimerInterval);
     window_ = std::make_unique<Win32Window>(main_);
+    fileDialog_.SetOwner(main_);
+    openDialog1_ = std::make_unique<TOpenDialog>("OpenDialog1", fileDialog_);
     AddTooltips();
 
     TMainFormControls controls{*window_,   *edits_[0],  *edits_[1],  *edits_[2],  *edits_[3],
                                *edits_[4], *edits_[5],  *edits_[6],  *edits_[7],  *edits_[8],
                                *groups_[0], *groups_[1], *groups_[2], *groups_[3], *label2_,
-                               *checkBox1_, *panel2Control_, *timer_};
+                               *checkBox1_, *panel2Control_, *timer_, *openDialog1_};
     form_ = std::make_unique<TMainForm>(controls, TMainFormServices{platform_, files_, *application_object_, sound_});
 }
 
@@ -269,13 +278,18 @@ void MainWindow::DrawResult(const DRAWITEMSTRUCT& item) {
 }
 
 void MainWindow::OnCommand(int id, int code) {
-    if (id == ids::Edit1 && code == EN_CHANGE && form_) Guard([&] { form_->Edit1Change(); });
+    if (!form_) return;
+    if (id == ids::Edit1 && code == EN_CHANGE) Guard([&] { form_->Edit1Change(); });
+    if (id == ids::SpeedButton1 && code == BN_CLICKED) Guard([&] { form_->SpeedButton1Click(); });
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         OnCommand(LOWORD(wParam), HIWORD(wParam));
+        return 0;
+    case WM_TIMER:
+        if (wParam == kTimerId) Guard([&] { form_->TimerTimer(); });
         return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:

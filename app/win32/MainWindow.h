@@ -12,6 +12,7 @@
 #include "app/win32/Controls.h"
 #include "app/win32/Platform.h"
 #include "check/win32/Sound.h"
+#include "numbers/win32/FileDialog.h"
 #include "numbers/win32/Files.h"
 
 namespace fortuva::win32 {
@@ -57,6 +58,8 @@ private:
     HBRUSH windowBrush_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    HICON openGlyph_ = nullptr;
+    HICON aboutGlyph_ = nullptr;
 
     std::unique_ptr<Win32Window> window_;
     std::vector<std::unique_ptr<Win32Edit>> edits_;  // Edit1 .. Edit9
@@ -69,6 +72,8 @@ private:
     Win32Platform platform_;
     Win32FileSystem files_;
     Win32SoundPlayer sound_;
+    Win32FileDialog fileDialog_;
+    std::unique_ptr<TOpenDialog> openDialog1_;
     std::unique_ptr<TApplication> application_object_;
     std::unique_ptr<TMainForm> form_;
 };

@@ -88,12 +88,28 @@ std::unique_ptr<IInputFile> FakeFileSystem::OpenRead(const NativePath& path) {
     return std::make_unique<FakeInputFile>(files.at(path), *this, readError, journal_);
 }
 
+void FakeWindow::SetCaption(const std::string& head, const NativePath& l, const std::string& tail) {
+    label = l;
+    caption = head;
+    for (char16_t c : l) caption += c < 0x80 ? static_cast<char>(c) : '?';
+    caption += tail;
+}
+
+bool FakeFileDialog::Execute(OpenDialogState& state) {
+    journal_.push_back("file dialog");
+    shown = state;
+    // A dialog may scribble on its state even when cancelled.
+    state.FileName = choose;
+    state.FilterIndex = chooseFilter;
+    return !cancel;
+}
+
 FormFixture::FormFixture() {
     for (int i = 0; i <= 9; ++i)
         edit.push_back(std::make_unique<FakeEdit>("Edit" + std::to_string(i), journal));
     TMainFormControls controls{window,    *edit[1],  *edit[2],  *edit[3],  *edit[4],  *edit[5],  *edit[6],
                                *edit[7],  *edit[8],  *edit[9],  group1,    group2,    group3,    group4,
-                               label2,    checkBox1, panel2,    timer};
+                               label2,    checkBox1, panel2,    timer,     openDialog1};
     form = std::make_unique<TMainForm>(controls, TMainFormServices{platform, files, application, sound});
     edit[1]->onChange = [this] { form->Edit1Change(); };
 }

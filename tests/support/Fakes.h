@@ -87,9 +87,25 @@ private:
 
 class FakeWindow : public TWindow {
 public:
-    std::string Caption() const override { return caption; }
-    void SetCaption(const std::string& c) override { caption = c; }
+    // The caption with the label's ASCII as is and any other character as "?";
+    // the label itself is kept whole.
+    void SetCaption(const std::string& head, const NativePath& l, const std::string& tail) override;
     std::string caption = "Fortuva - [----年用]";
+    NativePath label;
+};
+
+// Stands for the user in front of the file dialog.
+class FakeFileDialog : public IFileDialog {
+public:
+    explicit FakeFileDialog(Journal& journal) : journal_(journal) {}
+    bool Execute(OpenDialogState& state) override;
+    OpenDialogState shown;           // what the dialog was opened with
+    bool cancel = false;
+    NativePath choose;
+    int chooseFilter = 1;
+
+private:
+    Journal& journal_;
 };
 
 class FakePlatform : public IPlatform {
@@ -162,6 +178,8 @@ struct FormFixture {
     FakePlatform platform{journal};
     FakeFileSystem files{journal};
     FakeSound sound{journal};
+    FakeFileDialog fileDialog{journal};
+    TOpenDialog openDialog1{"OpenDialog1", fileDialog};
     TApplication application{platform, "Fortuva"};
     std::unique_ptr<TMainForm> form;
 };

@@ -1,0 +1,45 @@
+#include "numbers/win32/FileDialog.h"
+
+#include <commdlg.h>
+
+#include "app/win32/SystemLibrary.h"
+#include "app/win32/WideText.h"
+
+namespace fortuva::win32 {
+
+namespace {
+// Room for the longest path the file system allows.
+constexpr std::size_t kPathRoom = 32768;
+using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
+}  // namespace
+
+bool Win32FileDialog::Execute(OpenDialogState& state) {
+    static const auto getOpenFileName = SystemProc<GetOpenFileNameFunction>(L"comdlg32.dll", "GetOpenFileNameW");
+    // "shown|pattern|..." becomes the dialog's list of zero-ended strings.
+    std::wstring filter = Widen(state.Filter);
+    for (wchar_t& c : filter)
+        if (c == L'|') c = L'\0';
+    filter.push_back(L'\0');
+    std::wstring title = Widen(state.Title);
+    std::wstring defaultExt = Widen(state.DefaultExt);
+    std::wstring file = PathW(state.FileName);
+    file.resize(std::max(kPathRoom, file.size() + 1), L'\0');
+
+    OPENFILENAMEW dialog{};
+    dialog.lStructSize = sizeof(dialog);
+    dialog.hwndOwner = owner_;
+    dialog.lpstrFilter = filter.c_str();
+    dialog.nFilterIndex = static_cast<DWORD>(state.FilterIndex);
+    dialog.lpstrFile = file.data();
+    dialog.nMaxFile = static_cast<DWORD>(file.size());
+    dialog.lpstrTitle = title.c_str();
+    dialog.lpstrDefExt = defaultExt.c_str();
+    dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
+    if (!getOpenFileName(&dialog)) return false;
+    file.resize(wcslen(file.c_str()));
+    state.FileName = FromPathW(file);
+    state.FilterIndex = static_cast<int>(dialog.nFilterIndex);
+    return true;
+}
+
+}  // namespace fortuva::win32
