@@ -41,8 +41,8 @@ public:
     virtual void SetCaption(const std::string& caption) = 0;
     // Puts the current caption on screen at once.
     virtual void Repaint() = 0;
-    // Hover look of a link label.
-    virtual void SetLinkLook(bool lit) = 0;
+    // The look of a link label: font colour, underline, pointing-hand cursor.
+    virtual void SetLook(TColor fontColor, bool underline, bool handCursor) = 0;
 
 private:
     int tag_;
@@ -65,6 +65,15 @@ public:
     using TComponent::TComponent;
     virtual bool Visible() const = 0;
     virtual void SetVisible(bool visible) = 0;
+    // Lays the panel over the whole client area of its window.
+    virtual void FillParent() = 0;
+};
+
+class TImage : public TComponent {
+public:
+    using TComponent::TComponent;
+    // Shows the program's main icon.
+    virtual void ShowMainIcon() = 0;
 };
 
 // A periodic timer on the window thread.

@@ -10,7 +10,8 @@ TMainForm::TMainForm(const TMainFormControls& controls, const TMainFormServices&
       components_{&c_.Edit1,     &c_.Edit2,     &c_.Edit3,     &c_.Edit4,     &c_.Edit5,
                    &c_.Edit6,     &c_.Edit7,     &c_.Edit8,     &c_.Edit9,     &c_.GroupBox1,
                    &c_.GroupBox2, &c_.GroupBox3, &c_.GroupBox4, &c_.Label2,    &c_.CheckBox1,
-                   &c_.Panel2,    &c_.Timer,     &c_.OpenDialog1} {}
+                   &c_.Panel2,    &c_.Timer,     &c_.OpenDialog1, &c_.Icon,   &c_.L01,
+                   &c_.LMail,     &c_.LURL,      &c_.LMail1,    &c_.LURL1} {}
 
 void TMainForm::SetCaptionLabel(const NativePath& label) { c_.Form.SetCaption("Fortuva - [", label, "年用]"); }
 
@@ -47,6 +48,7 @@ void TMainForm::FormCreate() {
         s_.Platform.ShowMessage(MessageKind::Warning, "警告",
                                 "当選番号ファイルが見つかりませんでした。\r\nReadMe.txtを参照の上、手動で開いてください。");
     }
+    PrepareAboutPanel();
 }
 
 }  // namespace fortuva

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "about/AboutPanel.h"
+#include "about/VersionInfo.h"
 #include "app/Application.h"
 #include "app/Controls.h"
 #include "app/Platform.h"
@@ -36,6 +38,12 @@ struct TMainFormControls {
     TPanel& Panel2;
     TTimer& Timer;
     TOpenDialog& OpenDialog1;
+    TImage& Icon;
+    TLabel& L01;
+    TLabel& LMail;
+    TLabel& LURL;
+    TLabel& LMail1;
+    TLabel& LURL1;
 };
 
 struct TMainFormServices {
@@ -43,6 +51,8 @@ struct TMainFormServices {
     IFileSystem& Files;
     TApplication& Application;
     ISoundPlayer& Sound;
+    IVersionApi& Version;
+    IShell& Shell;
 };
 
 class TMainForm {
@@ -65,6 +75,13 @@ public:
     // The open-file command.
     void SpeedButton1Click();
 
+    // The about panel: show, hide, and its four links.
+    void SpeedButton2Click();
+    void Button2Click();
+    void LMailMouseEnter(TLabel& link);
+    void LMailMouseLeave(TLabel& link);
+    void LMailClick(TLabel& link);
+
     const std::string& LastEntry() const { return lastEntry_; }
     const TEdit* BlinkEdit() const { return blinkEdit_; }
 
@@ -73,6 +90,8 @@ private:
     void Announce(int clip);
     // The blinking slot returns to its normal colour and the timer stops.
     void StopBlinking();
+    // Product label, icon and links, once at start-up.
+    void PrepareAboutPanel();
     TComponent* FindComponent(const std::string& name) const;
     void EnableEntry();
     // The caption "Fortuva - [" + label + "年用]".
@@ -83,6 +102,10 @@ private:
     std::vector<TComponent*> components_;
     std::string lastEntry_;
     TEdit* blinkEdit_ = nullptr;
+    std::string mailLink_;
+    std::string urlLink_;
+    std::string mailLink1_;
+    std::string urlLink1_;
 };
 
 }  // namespace fortuva

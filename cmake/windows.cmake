@@ -6,7 +6,7 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
 file(GLOB FORTUVA_WIN32_SOURCES CONFIGURE_DEPENDS
     app/win32/*.cpp numbers/win32/*.cpp check/win32/*.cpp about/win32/*.cpp)
 add_executable(Fortuva WIN32 ${FORTUVA_WIN32_SOURCES} resources/Fortuva.rc)
-target_link_libraries(Fortuva PRIVATE fortuva_core comctl32 version shell32 comdlg32)
+target_link_libraries(Fortuva PRIVATE fortuva_core)
 target_compile_options(Fortuva PRIVATE ${FORTUVA_WARNINGS})
 target_compile_definitions(fortuva_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_options(Fortuva PRIVATE -municode -static -static-libgcc -static-libstdc++

@@ -1,5 +1,6 @@
 #include "app/win32/Controls.h"
 
+#include "about/win32/LinkLabel.h"
 #include "app/Errors.h"
 #include "app/win32/WideText.h"
 
@@ -41,16 +42,27 @@ void Win32Edit::SetFocus() { ::SetFocus(hwnd_); }
 
 std::string Win32Label::Caption() const { return WindowText(hwnd_); }
 
+void FitToText(HWND label) {
+    std::wstring text = Widen(WindowText(label));
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void Win32Label::SetCaption(const std::string& caption) {
     SetWindowTextW(hwnd_, Widen(caption).c_str());
+    if (autoSize_) FitToText(hwnd_);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 void Win32Label::Repaint() { UpdateWindow(hwnd_); }
 
-void Win32Label::SetLinkLook(bool lit) {
-    lit_ = lit;
-    InvalidateRect(hwnd_, nullptr, TRUE);
+void Win32Label::SetLook(TColor fontColor, bool underline, bool handCursor) {
+    SetLinkLook(hwnd_, ColorRef(fontColor), underline, handCursor);
 }
 
 std::string Win32GroupBox::Caption() const { return WindowText(hwnd_); }
@@ -62,6 +74,25 @@ bool Win32Panel::Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS
 void Win32Panel::SetVisible(bool visible) {
     if (visible) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+}
+
+void Win32Panel::FillParent() {
+    RECT client;
+    GetClientRect(GetParent(hwnd_), &client);
+    SetWindowPos(hwnd_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+Win32Image::~Win32Image() {
+    if (icon_) DestroyIcon(icon_);
+}
+
+void Win32Image::ShowMainIcon() {
+    RECT area;
+    GetClientRect(hwnd_, &area);
+    if (!icon_)
+        icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, area.right,
+                                              area.bottom, LR_DEFAULTCOLOR));
+    SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
 }
 
 void Win32Timer::SetEnabled(bool enabled) {

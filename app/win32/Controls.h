@@ -31,17 +31,18 @@ private:
 
 class Win32Label : public TLabel {
 public:
-    Win32Label(std::string name, HWND hwnd, int tag = 0) : TLabel(std::move(name), tag), hwnd_(hwnd) {}
+    // An auto-sized label takes the size of its text at every caption.
+    Win32Label(std::string name, HWND hwnd, int tag = 0, bool autoSize = false)
+        : TLabel(std::move(name), tag), hwnd_(hwnd), autoSize_(autoSize) {}
     HWND Handle() const { return hwnd_; }
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
     void Repaint() override;
-    void SetLinkLook(bool lit) override;
-    bool Lit() const { return lit_; }
+    void SetLook(TColor fontColor, bool underline, bool handCursor) override;
 
 private:
     HWND hwnd_;
-    bool lit_ = false;
+    bool autoSize_;
 };
 
 class Win32GroupBox : public TGroupBox {
@@ -67,9 +68,21 @@ public:
     Win32Panel(std::string name, HWND hwnd) : TPanel(std::move(name)), hwnd_(hwnd) {}
     bool Visible() const override;
     void SetVisible(bool visible) override;
+    void FillParent() override;
 
 private:
     HWND hwnd_;
+};
+
+class Win32Image : public TImage {
+public:
+    Win32Image(std::string name, HWND hwnd) : TImage(std::move(name)), hwnd_(hwnd) {}
+    ~Win32Image() override;
+    void ShowMainIcon() override;
+
+private:
+    HWND hwnd_;
+    HICON icon_ = nullptr;
 };
 
 // A periodic timer whose ticks arrive as WM_TIMER at the owner window, also
@@ -99,5 +112,8 @@ private:
 
 // The window text of any window, in code page 932.
 std::string WindowText(HWND hwnd);
+
+// Sizes a label to its text in its own font.
+void FitToText(HWND label);
 
 }  // namespace fortuva::win32

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "about/win32/LinkLabel.h"
 #include "app/Errors.h"
 #include "app/win32/ControlIds.h"
 #include "app/win32/ToolButton.h"
@@ -91,6 +92,7 @@ void MainWindow::RegisterClasses() {
     RegisterClassExW(&wc);
 
     RegisterToolButtonClass(instance_);
+    RegisterLinkLabelClass(instance_);
 }
 
 HWND MainWindow::Child(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style, int id, int x,
@@ -165,36 +167,60 @@ void MainWindow::CreateControls() {
     HWND check = Child(main_, L"Button", "確認ダイアログを出さない", kChild | BS_AUTOCHECKBOX | WS_TABSTOP,
                        ids::CheckBox1, 0, 160, 153, 17);
     checkBox1_ = std::make_unique<Win32CheckBox>("CheckBox1", check);
-    panel2_ = Child(main_, kPanelClass, "", WS_CHILD | WS_CLIPSIBLINGS | WS_CLIPCHILDREN, ids::Panel2, 0, 192, 377,
+    panel2_ = Child(main_, kPanelClass, "", WS_CHILD | WS_CLIPSIBLINGS, ids::Panel2, 0, 192, 377,
                     169);
     SetWindowLongW(panel2_, GWL_EXSTYLE, GetWindowLongW(panel2_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     panel2Control_ = std::make_unique<Win32Panel>("Panel2", panel2_);
+    CreateAboutPanel();
     // Frames lie beneath the controls they hold, so that each control paints
     // itself and the frames paint around it.
     for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     timer_ = std::make_unique<Win32Timer>("Timer", main_, kTimerId, kTimerInterval);
     window_ = std::make_unique<Win32Window>(main_);
     fileDialog_.SetOwner(main_);
+    shell_.SetOwner(application_);
     openDialog1_ = std::make_unique<TOpenDialog>("OpenDialog1", fileDialog_);
     AddTooltips();
 
     TMainFormControls controls{*window_,   *edits_[0],  *edits_[1],  *edits_[2],  *edits_[3],
                                *edits_[4], *edits_[5],  *edits_[6],  *edits_[7],  *edits_[8],
                                *groups_[0], *groups_[1], *groups_[2], *groups_[3], *label2_,
-                               *checkBox1_, *panel2Control_, *timer_, *openDialog1_};
-    form_ = std::make_unique<TMainForm>(controls, TMainFormServices{platform_, files_, *application_object_, sound_});
+                               *checkBox1_, *panel2Control_, *timer_, *openDialog1_, *icon_,
+                               *l01_,       *links_[0],      *links_[1], *links_[2],  *links_[3]};
+    form_ = std::make_unique<TMainForm>(
+        controls, TMainFormServices{platform_, files_, *application_object_, sound_, version_, shell_});
 }
 
-void MainWindow::FitToText(HWND label) {
-    // Labels size themselves to their text, so that no font cuts them short.
-    std::wstring text = Widen(WindowText(label));
-    HDC dc = GetDC(label);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
-    SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+void MainWindow::CreateAboutPanel() {
+    const DWORD child = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+    std::vector<HWND> frames;
+    icon_ = std::make_unique<Win32Image>("Icon", Child(panel2_, L"Static", "", child | SS_ICON | SS_REALSIZECONTROL,
+                                                       ids::Icon, 8, 8, 32, 32));
+    // The product label's placeholder shows only if start-up never prepared it.
+    l01_ = std::make_unique<Win32Label>("L01", Child(panel2_, L"Static", "aa", child | SS_NOPREFIX, ids::L01, 48, 16,
+                                                     0, 0),
+                                        0, true);
+    FitToText(l01_->Handle());
+    FitToText(Child(panel2_, L"Static", "プログラム：Telvi　ボイス：Kavrin Lusemi", child | SS_NOPREFIX, ids::Label6, 48,
+                    32, 0, 0));
+    Child(panel2_, L"Button", "閉じる(&X)", child | WS_TABSTOP | BS_DEFPUSHBUTTON, ids::Button2, 296, 32, 75, 25);
+    auto author = [&](int bevel, int title, const char* name, int top, int mail, int url, int tag,
+                      const char* mailName, const char* urlName) {
+        frames.push_back(Child(panel2_, L"Static", "", child | SS_ETCHEDFRAME, bevel, 0, top + 6, 201, 43));
+        FitToText(Child(panel2_, L"Static", name, child | SS_NOPREFIX, title, 8, top, 0, 0));
+        links_.push_back(std::make_unique<Win32Label>(
+            mailName, Child(panel2_, kLinkLabelClass, "LMail", child, mail, 16, top + 16, 0, 0), tag, true));
+        links_.push_back(std::make_unique<Win32Label>(
+            urlName, Child(panel2_, kLinkLabelClass, "LURL", child, url, 16, top + 32, 0, 0), tag, true));
+    };
+    author(ids::Bevel1, ids::Label4, "Telvi(システム)", 56, ids::LMail, ids::LURL, 0, "LMail", "LURL");
+    author(ids::Bevel1 + 1, ids::Label5, "KavrinLusemi(ボイス)", 112, ids::LMail1, ids::LURL1, 1, "LMail1", "LURL1");
+    frames.push_back(Child(panel2_, L"Static", "", child | SS_ETCHEDFRAME, ids::Bevel1 + 2, 208, 62, 169, 107));
+    notice_ = Child(panel2_, L"Static",
+                    "このソフトはフリーソフトです。転載・再配布は自由ですが、改変したものを配布するときは作者までご連絡"
+                    "下さい。雑誌等への収録はご一報下さい。",
+                    child | SS_LEFT | SS_NOPREFIX, ids::Label7, 216, 72, 153, 89);
+    for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void MainWindow::AddTooltips() {
@@ -248,6 +274,11 @@ int MainWindow::Run() {
 }
 
 LRESULT MainWindow::OnControlColor(HWND control, HDC dc) {
+    if (control == notice_) {
+        SetTextColor(dc, RGB(255, 0, 0));
+        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
     for (const auto& edit : edits_) {
         if (edit->Handle() != control) continue;
         TColor color = edit->Color();
@@ -277,17 +308,28 @@ void MainWindow::DrawResult(const DRAWITEMSTRUCT& item) {
     SelectObject(item.hDC, oldFont);
 }
 
-void MainWindow::OnCommand(int id, int code) {
+void MainWindow::OnCommand(int id, int code, HWND control) {
     if (!form_) return;
     if (id == ids::Edit1 && code == EN_CHANGE) Guard([&] { form_->Edit1Change(); });
     if (id == ids::SpeedButton1 && code == BN_CLICKED) Guard([&] { form_->SpeedButton1Click(); });
+    if (id == ids::SpeedButton2 && code == BN_CLICKED) Guard([&] { form_->SpeedButton2Click(); });
+    if (id == ids::Button2 && code == BN_CLICKED) Guard([&] { form_->Button2Click(); });
+    for (const auto& link : links_) {
+        if (link->Handle() != control) continue;
+        if (code == kLinkEnter) Guard([&] { form_->LMailMouseEnter(*link); });
+        if (code == kLinkLeave) Guard([&] { form_->LMailMouseLeave(*link); });
+        if (code == kLinkClick) Guard([&] { form_->LMailClick(*link); });
+    }
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
         return 0;
+    case DM_GETDEFID:
+        // Enter presses the close button while the about panel is shown.
+        return IsWindowVisible(panel2_) ? MAKELRESULT(ids::Button2, DC_HASDEFID) : 0;
     case WM_TIMER:
         if (wParam == kTimerId) Guard([&] { form_->TimerTimer(); });
         return 0;

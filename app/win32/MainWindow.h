@@ -11,6 +11,8 @@
 #include "app/Main.h"
 #include "app/win32/Controls.h"
 #include "app/win32/Platform.h"
+#include "about/win32/Shell.h"
+#include "about/win32/VersionApi.h"
 #include "check/win32/Sound.h"
 #include "numbers/win32/FileDialog.h"
 #include "numbers/win32/Files.h"
@@ -34,13 +36,13 @@ private:
     void CreateWindows();
     void CreateControls();
     void AddTooltips();
-    void FitToText(HWND label);
+    void CreateAboutPanel();
     HWND Child(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style, int id, int x, int y,
                int width, int height, HFONT font = nullptr);
     int Scale(int pixels) const;
     void PlaceAndShow();
     LRESULT OnControlColor(HWND control, HDC dc);
-    void OnCommand(int id, int code);
+    void OnCommand(int id, int code, HWND control);
     void DrawResult(const DRAWITEMSTRUCT& item);
     // Runs a handler; a failure goes to the application's general handler.
     void Guard(const std::function<void()>& handler);
@@ -68,11 +70,17 @@ private:
     std::unique_ptr<Win32CheckBox> checkBox1_;
     std::unique_ptr<Win32Panel> panel2Control_;
     std::unique_ptr<Win32Timer> timer_;
+    std::unique_ptr<Win32Image> icon_;
+    std::unique_ptr<Win32Label> l01_;
+    std::vector<std::unique_ptr<Win32Label>> links_;  // LMail, LURL, LMail1, LURL1
+    HWND notice_ = nullptr;
 
     Win32Platform platform_;
     Win32FileSystem files_;
     Win32SoundPlayer sound_;
     Win32FileDialog fileDialog_;
+    VersionApi version_;
+    Win32Shell shell_;
     std::unique_ptr<TOpenDialog> openDialog1_;
     std::unique_ptr<TApplication> application_object_;
     std::unique_ptr<TMainForm> form_;

@@ -3,10 +3,15 @@
 #include <commctrl.h>
 
 #include "app/win32/MainWindow.h"
+#include "app/win32/SystemLibrary.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    // Libraries loaded from here on come from the system folder only, never
+    // from the program folder.
+    SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+    using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
     INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-    InitCommonControlsEx(&controls);
+    fortuva::win32::SystemProc<InitFunction>(L"comctl32.dll", "InitCommonControlsEx")(&controls);
     fortuva::win32::MainWindow window(instance);
     return window.Run();
 }

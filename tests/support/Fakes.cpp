@@ -109,8 +109,9 @@ FormFixture::FormFixture() {
         edit.push_back(std::make_unique<FakeEdit>("Edit" + std::to_string(i), journal));
     TMainFormControls controls{window,    *edit[1],  *edit[2],  *edit[3],  *edit[4],  *edit[5],  *edit[6],
                                *edit[7],  *edit[8],  *edit[9],  group1,    group2,    group3,    group4,
-                               label2,    checkBox1, panel2,    timer,     openDialog1};
-    form = std::make_unique<TMainForm>(controls, TMainFormServices{platform, files, application, sound});
+                               label2,    checkBox1, panel2,    timer,     openDialog1, icon,
+                               l01,       lMail,     lUrl,      lMail1,    lUrl1};
+    form = std::make_unique<TMainForm>(controls, TMainFormServices{platform, files, application, sound, version, shell});
     edit[1]->onChange = [this] { form->Edit1Change(); };
 }
 

@@ -42,10 +42,16 @@ public:
     std::string Caption() const override { return caption; }
     void SetCaption(const std::string& c) override;
     void Repaint() override { journal_.push_back("repaint " + Name() + " [" + caption + "]"); }
-    void SetLinkLook(bool l) override { lit = l; }
+    void SetLook(TColor color, bool underline, bool hand) override {
+        fontColor = color;
+        underlined = underline;
+        handCursor = hand;
+    }
 
     std::string caption;
-    bool lit = false;
+    TColor fontColor = TColor::WindowText;
+    bool underlined = false;
+    bool handCursor = false;
 
 private:
     Journal& journal_;
@@ -70,7 +76,50 @@ public:
     using TPanel::TPanel;
     bool Visible() const override { return visible; }
     void SetVisible(bool v) override { visible = v; }
+    void FillParent() override { filling = true; }
     bool visible = false;
+    bool filling = false;
+};
+
+class FakeImage : public TImage {
+public:
+    using TImage::TImage;
+    void ShowMainIcon() override { showsIcon = true; }
+    bool showsIcon = false;
+};
+
+// The program's own version resource: one translation, Japanese / 932.
+class FakeVersion : public IVersionApi {
+public:
+    unsigned long InfoSize(const NativePath&) override { return 4; }
+    bool ReadInfo(const NativePath&, unsigned long, void*) override { return true; }
+    bool QueryValue(const void*, const std::string&, const void** value, unsigned* length) override {
+        *value = translation_;
+        *length = sizeof(translation_);
+        return true;
+    }
+    bool QueryString(const void*, const std::string& subBlock, std::string* text) override {
+        auto found = values.find(subBlock);
+        if (found == values.end()) return false;
+        *text = found->second;
+        return true;
+    }
+    std::map<std::string, std::string> values{{"\\StringFileInfo\\041103A4\\ProductName", "Fortuva"},
+                                              {"\\StringFileInfo\\041103A4\\ProductVersion", "1.23"}};
+
+private:
+    unsigned char translation_[4] = {0x11, 0x04, 0xA4, 0x03};
+};
+
+class FakeShell : public IShell {
+public:
+    explicit FakeShell(Journal& journal) : journal_(journal) {}
+    void Execute(const std::string& verb, const std::string& target) override {
+        journal_.push_back("shell " + verb + " " + target);
+    }
+
+private:
+    Journal& journal_;
 };
 
 class FakeTimer : public TTimer {
@@ -180,6 +229,11 @@ struct FormFixture {
     FakeSound sound{journal};
     FakeFileDialog fileDialog{journal};
     TOpenDialog openDialog1{"OpenDialog1", fileDialog};
+    FakeImage icon{"Icon"};
+    FakeLabel l01{"L01", journal}, lMail{"LMail", journal, 0}, lUrl{"LURL", journal, 0}, lMail1{"LMail1", journal, 1},
+        lUrl1{"LURL1", journal, 1};
+    FakeVersion version;
+    FakeShell shell{journal};
     TApplication application{platform, "Fortuva"};
     std::unique_ptr<TMainForm> form;
 };
