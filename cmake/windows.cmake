@@ -8,9 +8,39 @@ file(GLOB FORTUVA_WIN32_SOURCES CONFIGURE_DEPENDS
 add_executable(Fortuva WIN32 ${FORTUVA_WIN32_SOURCES} resources/Fortuva.rc)
 target_link_libraries(Fortuva PRIVATE fortuva_core)
 target_compile_options(Fortuva PRIVATE ${FORTUVA_WARNINGS})
+# Small is a feature: the program travels as one file.
+target_compile_options(fortuva_core PUBLIC -Os -ffunction-sections -fdata-sections)
 target_compile_definitions(fortuva_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_options(Fortuva PRIVATE -municode -static -static-libgcc -static-libstdc++
-    -Wl,--dynamicbase -Wl,--nxcompat -s)
+    -Wl,--dynamicbase -Wl,--nxcompat -Wl,--gc-sections -s)
 file(GLOB FORTUVA_RESOURCE_FILES CONFIGURE_DEPENDS
     resources/*.manifest resources/*.rc resources/icons/*.ico resources/voice/*.wav)
 set_source_files_properties(resources/Fortuva.rc PROPERTIES OBJECT_DEPENDS "${FORTUVA_RESOURCE_FILES}")
+
+# End-to-end tests: a Win32 test driver, run under Wine, drives the real
+# Fortuva.exe as a user would. GoogleTest is built from Debian's sources with
+# the same cross compiler.
+set(BUILD_GMOCK OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest googletest EXCLUDE_FROM_ALL)
+foreach(target gtest gtest_main)
+    # GCC's win32 thread model has no std::mutex, which GoogleTest's
+    # Notification uses; give it one built on a Win32 event.
+    target_compile_options(${target} PUBLIC
+        "SHELL:-include ${CMAKE_CURRENT_SOURCE_DIR}/tests/e2e/GTestWin32Notification.h")
+endforeach()
+
+file(GLOB FORTUVA_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
+add_executable(fortuva_e2e ${FORTUVA_E2E_SOURCES})
+target_include_directories(fortuva_e2e PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
+target_compile_options(fortuva_e2e PRIVATE ${FORTUVA_WARNINGS})
+target_compile_definitions(fortuva_e2e PRIVATE UNICODE _UNICODE NOMINMAX
+    FORTUVA_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+target_link_libraries(fortuva_e2e PRIVATE gtest gtest_main gdi32)
+target_link_options(fortuva_e2e PRIVATE -static)
+add_dependencies(fortuva_e2e Fortuva)
+
+include(GoogleTest)
+# Discovered when CTest runs, under Wine, so the build needs no display.
+gtest_discover_tests(fortuva_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
+    PROPERTIES ENVIRONMENT "FORTUVA_EXE=$<TARGET_FILE:Fortuva>" RUN_SERIAL TRUE TIMEOUT 120)

@@ -1,0 +1,253 @@
+# Wine and X environment for running Fortuva.exe and its end-to-end tests.
+# Source it from bash:
+#
+#   . scripts/wine-env.sh
+#   fortuva_display            # private Xvfb unless $DISPLAY already works
+#   fortuva_wine_prefix        # throwaway 32-bit prefix with Japanese fonts
+#   fortuva_wine_keep_server   # optional: faster program starts
+#   wine build-win/e2e_tests.exe
+#
+# Everything lives under $FORTUVA_WINE_DIR (default /tmp/fortuva-wine-$UID);
+# deleting that folder resets it. Nothing here prompts or uses the network.
+# What is started here is stopped when the sourcing shell exits
+# (fortuva_cleanup, chained in front of its EXIT trap); the Xvfb also goes
+# by itself when that shell dies without running its trap. Call these in the
+# shell itself, not in $(...) or a pipeline, so their exports stay.
+#
+# Functions: fortuva_display, fortuva_wine_prefix, fortuva_wine_keep_server,
+# fortuva_wine_stop, fortuva_cleanup.
+
+# Bump when the registry settings below change, so old prefixes get them.
+_FORTUVA_WINE_SETTINGS_VERSION=1
+
+_fortuva_wine_dir() {
+    printf '%s\n' "${FORTUVA_WINE_DIR:-/tmp/fortuva-wine-${UID:-$(id -u)}}"
+}
+
+_fortuva_log() {
+    printf 'wine-env: %s\n' "$*" >&2
+}
+
+# Font replacements: the program asks for the Japanese system fonts, which
+# Wine lacks; the IPA gothic has the glyphs. Written as a version-5 registry
+# file in UTF-16LE with a byte-order mark so the Japanese face names survive
+# whatever Wine's ANSI code page is.
+_fortuva_write_registry() {
+    local out=$1 face=$2 name
+    {
+        printf 'Windows Registry Editor Version 5.00\r\n\r\n'
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]\r\n'
+        for name in "ＭＳ Ｐゴシック" "MS PGothic" "MS UI Gothic" "MS Shell Dlg" \
+                    "MS Shell Dlg 2" "Tahoma" "ＭＳ ゴシック" "MS Gothic"; do
+            printf '"%s"="%s"\r\n' "$name" "$face"
+        done
+        printf '\r\n'
+        # Without a window manager, unmanaged windows avoid a pause after
+        # every dialog closes.
+        printf '[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]\r\n'
+        printf '"Managed"="N"\r\n\r\n'
+    } | iconv -f UTF-8 -t UTF-16LE >"$out.body" || return 1
+    { printf '\xff\xfe'; cat "$out.body"; } >"$out" && rm -f "$out.body"
+}
+
+# The family name of the IPA proportional gothic as fontconfig knows it.
+_fortuva_ipa_face() {
+    local face=""
+    if command -v fc-list >/dev/null 2>&1; then
+        face=$(fc-list : family | tr ',' '\n' | grep -x -m1 'IPAPGothic')
+        [ -n "$face" ] || face=$(fc-list : family | tr ',' '\n' | grep -x -m1 'IPAGothic')
+    fi
+    if [ -z "$face" ]; then
+        _fortuva_log "no IPA gothic font found (fonts-ipafont-gothic); Japanese text will not render"
+        face=IPAPGothic
+    fi
+    printf '%s\n' "$face"
+}
+
+# Sets up the environment for a 32-bit Wine prefix under $FORTUVA_WINE_DIR,
+# creating it on first use (about 10 s) and reusing it afterwards.
+# Exports WINEPREFIX, WINEARCH, WINEDEBUG (and HOME when it is unusable).
+fortuva_wine_prefix() {
+    local dir stamp face reg want lock rc
+    dir=$(_fortuva_wine_dir)
+    mkdir -p "$dir" || return 1
+
+    # Wine keeps per-user files under $HOME; CI containers may lack one.
+    if [ -z "${HOME:-}" ] || [ ! -d "$HOME" ] || [ ! -w "$HOME" ]; then
+        mkdir -p "$dir/home" && export HOME="$dir/home"
+    fi
+
+    export WINEPREFIX="$dir/prefix"
+    export WINEARCH=win32
+    export WINEDEBUG=-all
+    # Never offer to download Mono or Gecko, never touch desktop menus.
+    export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
+
+    stamp="$WINEPREFIX/.fortuva-ready"
+    want="settings=$_FORTUVA_WINE_SETTINGS_VERSION $(wine --version 2>/dev/null)"
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ]; then
+        return 0
+    fi
+
+    # Parallel test jobs may all arrive here at once; one builds the prefix.
+    lock="$dir/prefix.lock"
+    exec {_fortuva_lock_fd}>"$lock" || return 1
+    flock -w 300 "$_fortuva_lock_fd" || { _fortuva_log "timed out waiting for $lock"; exec {_fortuva_lock_fd}>&-; return 1; }
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ]; then
+        exec {_fortuva_lock_fd}>&-
+        return 0
+    fi
+
+    rc=0
+    (
+        # No display while booting: nothing can pop up, nothing can wait.
+        unset DISPLAY WAYLAND_DISPLAY
+        if [ -d "$WINEPREFIX" ] && ! grep -q '^#arch=win32' "$WINEPREFIX/system.reg" 2>/dev/null; then
+            # A half-built or wrong-arch prefix: start over.
+            wineserver -k >/dev/null 2>&1
+            rm -rf "$WINEPREFIX"
+        fi
+        wineboot -i </dev/null >"$dir/wineboot.log" 2>&1 || exit 1
+        face=$(_fortuva_ipa_face)
+        reg="$dir/fortuva.reg"
+        _fortuva_write_registry "$reg" "$face" || exit 1
+        wine regedit /S "$(printf 'Z:%s' "$reg" | tr / '\\')" </dev/null >>"$dir/wineboot.log" 2>&1 || exit 1
+        # The registry reaches the prefix's files only when the server ends.
+        wineserver -w
+        grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" || exit 1
+    ) || rc=1
+
+    if [ $rc -eq 0 ]; then
+        printf '%s\n' "$want" >"$stamp"
+    else
+        _fortuva_log "could not prepare the Wine prefix $WINEPREFIX (see $dir/wineboot.log)"
+    fi
+    exec {_fortuva_lock_fd}>&-
+    return $rc
+}
+
+# Keeps the wineserver and Wine's background services alive between the runs
+# of a test session, which saves their start-up on every program start.
+# Needs the display (the services include Wine's desktop), so it sets that
+# up first. Stopped by fortuva_wine_stop / fortuva_cleanup.
+fortuva_wine_keep_server() {
+    fortuva_display || return 1
+    [ -n "${WINEPREFIX:-}" ] || fortuva_wine_prefix || return 1
+    _fortuva_register_cleanup
+    wineserver -p </dev/null >/dev/null 2>&1
+    # The services start with the first program and inherit its output;
+    # started here, they hold no caller's pipe open (otherwise
+    # `wine test.exe | tee log` would wait for them forever).
+    wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
+}
+
+# Ends every Wine process of the prefix and its wineserver.
+fortuva_wine_stop() {
+    [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] || return 0
+    wineserver -k >/dev/null 2>&1
+    wineserver -w >/dev/null 2>&1
+    return 0
+}
+
+_fortuva_display_works() {
+    [ -n "${DISPLAY:-}" ] || return 1
+    if command -v xdpyinfo >/dev/null 2>&1; then
+        xdpyinfo >/dev/null 2>&1
+    elif command -v xwininfo >/dev/null 2>&1; then
+        xwininfo -root >/dev/null 2>&1
+    else
+        # A local display ":N" or ":N.S" is usable when its socket exists.
+        local n=${DISPLAY#*:}
+        n=${n%%.*}
+        [ -S "/tmp/.X11-unix/X$n" ]
+    fi
+}
+
+# Makes $DISPLAY point at a working X server: keeps a usable one, otherwise
+# starts a private Xvfb (1024x768, 24 bit) that is stopped on exit.
+fortuva_display() {
+    if _fortuva_display_works; then
+        return 0
+    fi
+    if [ -n "${_FORTUVA_XVFB_PID:-}" ] && kill -0 "$_FORTUVA_XVFB_PID" 2>/dev/null; then
+        export DISPLAY="$_FORTUVA_XVFB_DISPLAY"
+        return 0
+    fi
+    command -v Xvfb >/dev/null 2>&1 || { _fortuva_log "Xvfb is not installed"; return 1; }
+
+    local dir numfile pidfile owner n i
+    dir=$(_fortuva_wine_dir)
+    mkdir -p "$dir" || return 1
+    numfile=$(mktemp "$dir/xvfb-display.XXXXXX") || return 1
+    pidfile=$(mktemp "$dir/xvfb-pid.XXXXXX") || return 1
+    owner=$BASHPID
+    # Xvfb picks a free display number itself and reports it when ready. It
+    # is started outside this shell's jobs (a bare `wait` must not wait for
+    # it), with a watcher that ends it once this shell has gone, however it
+    # went; an exec keeps the shell's process, and so the display, alive.
+    (
+        (
+            Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp \
+                3>"$numfile" </dev/null >"$dir/xvfb.log" 2>&1 &
+            xvfb=$!
+            echo "$xvfb" >"$pidfile"
+            while kill -0 "$owner" 2>/dev/null && kill -0 "$xvfb" 2>/dev/null; do
+                sleep 1
+            done
+            kill "$xvfb" 2>/dev/null
+        ) </dev/null >/dev/null 2>&1 &
+    )
+    _fortuva_register_cleanup
+    n=""
+    _FORTUVA_XVFB_PID=""
+    for ((i = 0; i < 200; i++)); do
+        [ -n "$_FORTUVA_XVFB_PID" ] || _FORTUVA_XVFB_PID=$(tr -dc '0-9' <"$pidfile")
+        n=$(tr -dc '0-9' <"$numfile")
+        [ -n "$n" ] && break
+        if [ -n "$_FORTUVA_XVFB_PID" ] && ! kill -0 "$_FORTUVA_XVFB_PID" 2>/dev/null; then
+            break
+        fi
+        sleep 0.05
+    done
+    rm -f "$numfile" "$pidfile"
+    if [ -z "$n" ]; then
+        _fortuva_log "Xvfb did not start (see $dir/xvfb.log)"
+        [ -z "$_FORTUVA_XVFB_PID" ] || kill "$_FORTUVA_XVFB_PID" 2>/dev/null
+        _FORTUVA_XVFB_PID=""
+        return 1
+    fi
+    _FORTUVA_XVFB_DISPLAY=":$n"
+    export DISPLAY="$_FORTUVA_XVFB_DISPLAY"
+}
+
+# Stops what this file started: the Wine processes first (they hold the
+# display), then the private Xvfb.
+fortuva_cleanup() {
+    fortuva_wine_stop
+    if [ -n "${_FORTUVA_XVFB_PID:-}" ]; then
+        kill "$_FORTUVA_XVFB_PID" 2>/dev/null
+        local i
+        for ((i = 0; i < 50; i++)); do
+            kill -0 "$_FORTUVA_XVFB_PID" 2>/dev/null || break
+            sleep 0.1
+        done
+        _FORTUVA_XVFB_PID=""
+    fi
+}
+
+# Chains fortuva_cleanup in front of whatever EXIT trap the caller has.
+_fortuva_register_cleanup() {
+    [ -z "${_FORTUVA_CLEANUP_REGISTERED:-}" ] || return 0
+    _FORTUVA_CLEANUP_REGISTERED=1
+    local -a old=()
+    eval "old=($(trap -p EXIT))"   # trap -- 'command' EXIT
+    if [ ${#old[@]} -ge 3 ]; then
+        # shellcheck disable=SC2064  # the old command is meant to be fixed now
+        trap "fortuva_cleanup; ${old[2]}" EXIT
+    else
+        trap fortuva_cleanup EXIT
+    fi
+    # Make an interrupted run go through the EXIT trap too.
+    [ -n "$(trap -p INT)" ] || trap 'exit 130' INT
+    [ -n "$(trap -p TERM)" ] || trap 'exit 143' TERM
+}

@@ -1,0 +1,469 @@
+#include "Driver.h"
+
+#include <stdexcept>
+#include <vector>
+
+namespace fortuva::e2e {
+
+namespace {
+
+// A hung program must fail the test, not hang it.
+constexpr UINT kSendTimeoutMs = 5000;
+
+// Takes the system's error code before anything can overwrite it.
+[[noreturn]] void Fail(const char* what, const std::wstring& path = L"") {
+    const DWORD error = GetLastError();
+    std::string message = what;
+    if (!path.empty()) message += " " + Utf8(path);
+    throw std::runtime_error(message + " (error " + std::to_string(error) + ")");
+}
+
+std::wstring WithBackslash(std::wstring folder) {
+    if (!folder.empty() && folder.back() != L'\\' && folder.back() != L'/') {
+        folder += L'\\';
+    }
+    return folder;
+}
+
+std::wstring FileNameOf(const std::wstring& path) {
+    const auto cut = path.find_last_of(L"\\/");
+    return cut == std::wstring::npos ? path : path.substr(cut + 1);
+}
+
+bool SameClass(HWND window, const std::wstring& className) {
+    return lstrcmpiW(ClassOf(window).c_str(), className.c_str()) == 0;
+}
+
+// The caption as the system holds it; never sends a message, so a busy
+// program cannot stall the search.
+std::wstring CaptionOf(HWND window) {
+    std::vector<wchar_t> buffer(1024);
+    const int n = GetWindowTextW(window, buffer.data(), static_cast<int>(buffer.size()));
+    return std::wstring(buffer.data(), n > 0 ? n : 0);
+}
+
+void RemoveTree(const std::wstring& folder) {
+    WIN32_FIND_DATAW found;
+    HANDLE search = FindFirstFileW((folder + L"*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            const std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            const std::wstring path = folder + name;
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
+                RemoveTree(path + L"\\");
+            } else {
+                SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+                DeleteFileW(path.c_str());
+            }
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+// Window enumeration with a closure; `visit` returns false to stop.
+using Visitor = std::function<bool(HWND)>;
+
+BOOL CALLBACK Visit(HWND window, LPARAM param) {
+    return (*reinterpret_cast<Visitor*>(param))(window) ? TRUE : FALSE;
+}
+
+void ForEachTopLevel(Visitor visit) {
+    EnumWindows(Visit, reinterpret_cast<LPARAM>(&visit));
+}
+
+void ForEachDescendant(HWND parent, Visitor visit) {
+    EnumChildWindows(parent, Visit, reinterpret_cast<LPARAM>(&visit));
+}
+
+POINT ToScreen(HWND window, int x, int y) {
+    POINT point{x, y};
+    ClientToScreen(window, &point);
+    return point;
+}
+
+}  // namespace
+
+bool WaitUntil(const std::function<bool()>& done, Millis timeout, Millis interval) {
+    const auto deadline = std::chrono::steady_clock::now() + timeout;
+    for (;;) {
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() >= deadline) return false;
+        Sleep(static_cast<DWORD>(interval.count()));
+    }
+}
+
+std::string Utf8(const std::wstring& text) {
+    if (text.empty()) return {};
+    const int n = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string out(n > 0 ? n : 0, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), out.data(), n,
+                        nullptr, nullptr);
+    return out;
+}
+
+// ---- Files -------------------------------------------------------------
+
+std::wstring FortuvaExePath() {
+    std::vector<wchar_t> buffer(32768);
+    const DWORD n = GetEnvironmentVariableW(L"FORTUVA_EXE", buffer.data(),
+                                            static_cast<DWORD>(buffer.size()));
+    if (n == 0 || n >= buffer.size()) {
+        throw std::runtime_error("FORTUVA_EXE is not set to the path of Fortuva.exe");
+    }
+    std::wstring path(buffer.data(), n);
+    if (path.front() == L'/') {  // a Unix path; Wine shows the root as Z:
+        for (auto& c : path) {
+            if (c == L'/') c = L'\\';
+        }
+        path = L"Z:" + path;
+    }
+    const DWORD attributes = GetFileAttributesW(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        throw std::runtime_error("FORTUVA_EXE names no file: " + Utf8(path));
+    }
+    return path;
+}
+
+int CurrentYear() {
+    SYSTEMTIME now;
+    GetLocalTime(&now);
+    return now.wYear;
+}
+
+std::wstring YearFileName() {
+    return std::to_wstring(CurrentYear()) + L".txt";
+}
+
+TempFolder::TempFolder() {
+    std::vector<wchar_t> base(MAX_PATH + 1);
+    const DWORD n = GetTempPathW(static_cast<DWORD>(base.size()), base.data());
+    if (n == 0 || n > base.size()) Fail("no temporary folder");
+    const std::wstring root = WithBackslash(std::wstring(base.data(), n));
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        const std::wstring candidate = root + L"fortuva-e2e-" +
+                                       std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                       std::to_wstring(GetTickCount()) + L"-" +
+                                       std::to_wstring(++counter);
+        if (CreateDirectoryW(candidate.c_str(), nullptr)) {
+            path_ = candidate + L"\\";
+            return;
+        }
+        if (GetLastError() != ERROR_ALREADY_EXISTS) Fail("cannot create", candidate);
+    }
+    Fail("cannot create a temporary folder");
+}
+
+TempFolder::~TempFolder() {
+    RemoveTree(path_);
+}
+
+void TempFolder::Write(const std::wstring& name, const std::string& bytes) const {
+    const std::wstring path = File(name);
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) Fail("cannot create", path);
+    DWORD written = 0;
+    const BOOL ok = bytes.empty() ||
+                    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                              nullptr);
+    const DWORD error = GetLastError();
+    CloseHandle(file);
+    if (!ok || written != bytes.size()) {
+        SetLastError(error);
+        Fail("cannot write", path);
+    }
+}
+
+void TempFolder::CopyIn(const std::wstring& source, const std::wstring& name) const {
+    const std::wstring target = File(name.empty() ? FileNameOf(source) : name);
+    if (!CopyFileW(source.c_str(), target.c_str(), FALSE)) {
+        Fail("cannot copy", source + L" -> " + target);
+    }
+}
+
+// ---- The program under test -------------------------------------------
+
+AppUnderTest::AppUnderTest(const std::wstring& programFolder, const std::wstring& workingFolder,
+                           const std::wstring& exeName) {
+    if (workingFolder.empty()) {
+        ownWorkingFolder_ = std::make_unique<TempFolder>();
+        workingFolder_ = ownWorkingFolder_->Path();
+    } else {
+        workingFolder_ = WithBackslash(workingFolder);
+    }
+    const std::wstring exe = WithBackslash(programFolder) + exeName;
+    std::wstring commandLine = L"\"" + exe + L"\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(exe.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        workingFolder_.c_str(), &startup, &started)) {
+        Fail("cannot start", exe);
+    }
+    CloseHandle(started.hThread);
+    process_ = started.hProcess;
+    pid_ = started.dwProcessId;
+}
+
+AppUnderTest::~AppUnderTest() {
+    if (Running()) {
+        TerminateProcess(process_, 1);
+    }
+    // Its files must be free before the folders go.
+    WaitForSingleObject(process_, 10000);
+    CloseHandle(process_);
+}
+
+bool AppUnderTest::Running() const {
+    return WaitForSingleObject(process_, 0) == WAIT_TIMEOUT;
+}
+
+bool AppUnderTest::WaitForExit(Millis timeout) const {
+    return WaitForSingleObject(process_, static_cast<DWORD>(timeout.count())) == WAIT_OBJECT_0;
+}
+
+DWORD AppUnderTest::ExitCode() const {
+    DWORD code = 0;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+HWND AppUnderTest::MainWindow(Millis timeout) const {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            found = FindWindowOf(pid_, L"TMainForm");
+            return found != nullptr || !Running();
+        },
+        timeout);
+    return found;
+}
+
+HWND AppUnderTest::WaitForBox(const std::wstring& title, Millis timeout) const {
+    HWND found = nullptr;
+    WaitUntil(
+        [&] {
+            found = FindWindowOf(pid_, L"#32770", title);
+            return found != nullptr || !Running();
+        },
+        timeout);
+    return found;
+}
+
+HWND AppUnderTest::Focus() const {
+    DWORD thread = 0;
+    ForEachTopLevel([&](HWND window) {
+        DWORD pid = 0;
+        const DWORD owner = GetWindowThreadProcessId(window, &pid);
+        if (pid != pid_) return true;
+        thread = owner;
+        return false;
+    });
+    return thread ? FocusOfThread(thread) : nullptr;
+}
+
+void AppUnderTest::Close() const {
+    if (HWND main = FindWindowOf(pid_, L"TMainForm")) {
+        PostMessageW(main, WM_CLOSE, 0, 0);
+    }
+}
+
+// ---- Windows -----------------------------------------------------------
+
+HWND FindWindowOf(DWORD pid, const std::wstring& className, const std::wstring& title) {
+    HWND found = nullptr;
+    ForEachTopLevel([&](HWND window) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != pid || !IsWindowVisible(window) || !SameClass(window, className)) return true;
+        if (!title.empty() && CaptionOf(window) != title) return true;
+        found = window;
+        return false;
+    });
+    return found;
+}
+
+HWND WaitForWindow(DWORD pid, const std::wstring& className, Millis timeout) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowOf(pid, className)) != nullptr; }, timeout);
+    return found;
+}
+
+HWND WaitForMessageBox(DWORD pid, const std::wstring& title, Millis timeout) {
+    HWND found = nullptr;
+    WaitUntil([&] { return (found = FindWindowOf(pid, L"#32770", title)) != nullptr; }, timeout);
+    return found;
+}
+
+bool WaitForGone(HWND window, Millis timeout) {
+    return WaitUntil([&] { return !IsWindow(window) || !IsWindowVisible(window); }, timeout);
+}
+
+std::wstring ClassOf(HWND window) {
+    wchar_t name[256] = {};
+    const int n = GetClassNameW(window, name, 256);
+    return std::wstring(name, n > 0 ? n : 0);
+}
+
+std::wstring Text(HWND window) {
+    if (!IsWindow(window)) throw std::runtime_error("Text: no such window");
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                             &length)) {
+        Fail("Text: the window does not answer WM_GETTEXTLENGTH");
+    }
+    // Room for a text that grew meanwhile; WM_GETTEXT says how much it wrote.
+    std::vector<wchar_t> buffer(length + 64);
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, buffer.size(),
+                             reinterpret_cast<LPARAM>(buffer.data()), SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &copied)) {
+        Fail("Text: the window does not answer WM_GETTEXT");
+    }
+    return std::wstring(buffer.data(), copied < buffer.size() ? copied : buffer.size() - 1);
+}
+
+void SetText(HWND window, const std::wstring& text) {
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(window, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()),
+                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &result)) {
+        Fail("SetText: the window does not answer WM_SETTEXT");
+    }
+}
+
+std::wstring MessageBoxText(HWND box) {
+    // The message is a Static with the ID 0xFFFF; the icon is a Static too.
+    HWND text = nullptr;
+    HWND anyStatic = nullptr;
+    ForEachDescendant(box, [&](HWND child) {
+        if (!SameClass(child, L"Static")) return true;
+        const int id = GetDlgCtrlID(child);
+        if (id == 0xFFFF || id == -1) {
+            text = child;
+            return false;
+        }
+        if ((GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) != SS_ICON && !anyStatic) {
+            anyStatic = child;
+        }
+        return true;
+    });
+    if (!text) text = anyStatic;
+    if (!text) throw std::runtime_error("MessageBoxText: the box has no text");
+    return Text(text);
+}
+
+HWND Control(HWND parent, int id) {
+    if (HWND direct = GetDlgItem(parent, id)) return direct;
+    HWND found = nullptr;
+    ForEachDescendant(parent, [&](HWND child) {  // inside panels and groups too
+        if (GetDlgCtrlID(child) != id) return true;
+        found = child;
+        return false;
+    });
+    return found;
+}
+
+bool IsEnabled(HWND window) {
+    return IsWindowEnabled(window) != FALSE;
+}
+
+bool IsVisible(HWND window) {
+    return IsWindowVisible(window) != FALSE;
+}
+
+bool ClickButton(HWND dialog, int id, Millis timeout) {
+    if (HWND button = GetDlgItem(dialog, id)) {
+        // Posted, so a click that opens another dialog cannot block us.
+        PostMessageW(button, BM_CLICK, 0, 0);
+    } else {
+        PostMessageW(dialog, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), 0);
+    }
+    return WaitForGone(dialog, timeout);
+}
+
+bool TypeChars(HWND edit, const std::wstring& text, Millis timeout) {
+    if (!IsWindowEnabled(edit)) return false;
+    // A harmless change posted behind the keystrokes shows when they have
+    // all been handled: the edit's length limit moves by one, and back.
+    DWORD_PTR limit = 0;
+    if (!SendMessageTimeoutW(edit, EM_GETLIMITTEXT, 0, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                             &limit)) {
+        Fail("TypeChars: the edit does not answer");
+    }
+    const DWORD_PTR marker = limit >= 0x7FFFFFFE ? limit - 1 : limit + 1;
+    for (const wchar_t c : text) {
+        PostMessageW(edit, WM_CHAR, c, 1);
+    }
+    PostMessageW(edit, EM_SETLIMITTEXT, marker, 0);
+    const bool done = WaitUntil(
+        [&] {
+            DWORD_PTR now = 0;
+            return !IsWindow(edit) ||
+                   (SendMessageTimeoutW(edit, EM_GETLIMITTEXT, 0, 0, SMTO_ABORTIFHUNG,
+                                        kSendTimeoutMs, &now) &&
+                    now == marker);
+        },
+        timeout, Millis{5});
+    if (IsWindow(edit)) {
+        DWORD_PTR ignored = 0;
+        SendMessageTimeoutW(edit, EM_SETLIMITTEXT, limit, 0, SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                            &ignored);
+    }
+    return done;
+}
+
+HWND FocusOf(HWND anyWindowOfThread) {
+    return FocusOfThread(GetWindowThreadProcessId(anyWindowOfThread, nullptr));
+}
+
+HWND FocusOfThread(DWORD threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(threadId, &info)) return nullptr;
+    return info.hwndFocus;
+}
+
+RECT ClientRectOnParent(HWND control, HWND reference) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    HWND on = reference ? reference : GetParent(control);
+    MapWindowPoints(HWND_DESKTOP, on, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+SIZE ClientSize(HWND window) {
+    RECT rect{};
+    GetClientRect(window, &rect);
+    return SIZE{rect.right - rect.left, rect.bottom - rect.top};
+}
+
+COLORREF PixelAt(HWND window, int x, int y) {
+    const POINT point = ToScreen(window, x, y);
+    HDC screen = GetDC(nullptr);
+    const COLORREF colour = GetPixel(screen, point.x, point.y);
+    ReleaseDC(nullptr, screen);
+    return colour;
+}
+
+void ClickAt(HWND window, int x, int y) {
+    const LPARAM at = MAKELPARAM(x, y);
+    PostMessageW(window, WM_MOUSEMOVE, 0, at);
+    PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(window, WM_LBUTTONUP, 0, at);
+}
+
+void Click(HWND window) {
+    const SIZE size = ClientSize(window);
+    ClickAt(window, size.cx / 2, size.cy / 2);
+}
+
+void MovePointerTo(HWND window, int x, int y) {
+    const POINT point = ToScreen(window, x, y);
+    SetCursorPos(point.x, point.y);
+}
+
+}  // namespace fortuva::e2e

@@ -1,0 +1,156 @@
+// Drives the real Fortuva.exe from another process, as a user would: finds its
+// windows, reads their texts, answers its dialogs, types and clicks. Runs on
+// Windows and under Wine. Failures to set up (no program, no folder) throw
+// std::runtime_error; waits return an empty result on timeout so the test can
+// say what it expected.
+#pragma once
+
+#ifndef NOMINMAX
+#define NOMINMAX
+#endif
+#include <windows.h>
+
+#include <chrono>
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace fortuva::e2e {
+
+using Millis = std::chrono::milliseconds;
+constexpr Millis kDefaultTimeout{10000};
+
+// Polls `done` until it holds or the time is up; true when it held.
+bool WaitUntil(const std::function<bool()>& done, Millis timeout = kDefaultTimeout,
+               Millis interval = Millis{20});
+
+// ---- Files -------------------------------------------------------------
+
+// The Fortuva.exe under test, from the environment variable FORTUVA_EXE
+// (a Windows path, or a Unix path which Wine maps to drive Z:).
+std::wstring FortuvaExePath();
+
+// The local year as the program reads it, and the name of its year file.
+int CurrentYear();
+std::wstring YearFileName();  // e.g. L"2026.txt"
+
+// A fresh folder under the temporary folder, removed with its contents.
+class TempFolder {
+public:
+    TempFolder();
+    ~TempFolder();
+    TempFolder(const TempFolder&) = delete;
+    TempFolder& operator=(const TempFolder&) = delete;
+
+    const std::wstring& Path() const { return path_; }  // ends with a backslash
+    std::wstring File(const std::wstring& name) const { return path_ + name; }
+
+    // Writes the bytes as they are (the program reads code page 932 text).
+    void Write(const std::wstring& name, const std::string& bytes) const;
+    // Copies a file in, under its own name unless another is given.
+    void CopyIn(const std::wstring& source, const std::wstring& name = L"") const;
+
+private:
+    std::wstring path_;
+};
+
+// ---- The program under test -------------------------------------------
+
+// Starts `exeName` from `programFolder` with a working folder elsewhere (a
+// private empty one unless given), so a file found by the program can only
+// have come from its own folder. Ends the program, if still running, when
+// destroyed. Declare it after the TempFolder holding the program.
+class AppUnderTest {
+public:
+    explicit AppUnderTest(const std::wstring& programFolder,
+                          const std::wstring& workingFolder = L"",
+                          const std::wstring& exeName = L"Fortuva.exe");
+    ~AppUnderTest();
+    AppUnderTest(const AppUnderTest&) = delete;
+    AppUnderTest& operator=(const AppUnderTest&) = delete;
+
+    DWORD ProcessId() const { return pid_; }
+    HANDLE Process() const { return process_; }
+    const std::wstring& WorkingFolder() const { return workingFolder_; }
+    bool Running() const;
+    // Waits for the program to end; false if it is still running.
+    bool WaitForExit(Millis timeout = kDefaultTimeout) const;
+    DWORD ExitCode() const;  // STILL_ACTIVE while running
+
+    // The visible main window (class TMainForm), or nullptr.
+    HWND MainWindow(Millis timeout = kDefaultTimeout) const;
+    // A visible message box of the program, with this title unless empty.
+    HWND WaitForBox(const std::wstring& title = L"", Millis timeout = kDefaultTimeout) const;
+    // The control with the keyboard focus in the program's window thread.
+    HWND Focus() const;
+    // Asks the main window to close, as its close button does.
+    void Close() const;
+
+private:
+    HANDLE process_ = nullptr;
+    DWORD pid_ = 0;
+    std::wstring workingFolder_;
+    std::unique_ptr<TempFolder> ownWorkingFolder_;
+};
+
+// ---- Windows -----------------------------------------------------------
+
+// A visible top-level window of the process with this class, or nullptr.
+HWND FindWindowOf(DWORD pid, const std::wstring& className, const std::wstring& title = L"");
+HWND WaitForWindow(DWORD pid, const std::wstring& className, Millis timeout = kDefaultTimeout);
+// A visible message box (class #32770) of the process, with this title
+// unless empty.
+HWND WaitForMessageBox(DWORD pid, const std::wstring& title = L"",
+                       Millis timeout = kDefaultTimeout);
+// Waits until the window no longer exists or is hidden.
+bool WaitForGone(HWND window, Millis timeout = kDefaultTimeout);
+
+std::wstring ClassOf(HWND window);
+// The window's text through WM_GETTEXT, so edit contents are read too.
+// Throws when the window is gone or its thread does not answer.
+std::wstring Text(HWND window);
+// Sets the text through WM_SETTEXT (e.g. the file name field of a file dialog).
+void SetText(HWND window, const std::wstring& text);
+// The message of a message box (its Static text, not the icon).
+std::wstring MessageBoxText(HWND box);
+
+// The descendant with this control ID (inside panels and groups too).
+HWND Control(HWND parent, int id);
+
+bool IsEnabled(HWND window);
+bool IsVisible(HWND window);
+
+// Clicks a dialog's button (OK by default) and waits until the dialog has
+// gone; false if it is still there.
+bool ClickButton(HWND dialog, int id, Millis timeout = kDefaultTimeout);
+inline bool ClickOk(HWND box, Millis timeout = kDefaultTimeout) { return ClickButton(box, IDOK, timeout); }
+
+// Types into an edit as keystrokes (WM_CHAR each) and waits until the
+// program has taken them all, including whatever they set off up to its next
+// wait for input or its next dialog. A disabled edit takes no keystrokes, as
+// for a user: returns false and types nothing.
+bool TypeChars(HWND edit, const std::wstring& text, Millis timeout = kDefaultTimeout);
+
+// The keyboard focus of the thread that owns the window.
+HWND FocusOf(HWND anyWindowOfThread);
+HWND FocusOfThread(DWORD threadId);
+
+// Position of the control in its parent's client area (left, top, right,
+// bottom), or in the client area of `reference` when given.
+RECT ClientRectOnParent(HWND control, HWND reference = nullptr);
+SIZE ClientSize(HWND window);
+
+// Screen colour at a point of the window's client area, as drawn on screen.
+COLORREF PixelAt(HWND window, int x, int y);
+
+// A left click at a point of the window's client area (button down and up
+// messages); a click in the middle when no point is given.
+void ClickAt(HWND window, int x, int y);
+void Click(HWND window);
+// Puts the mouse pointer on a point of the window's client area.
+void MovePointerTo(HWND window, int x, int y);
+
+// UTF-8 for messages of failed assertions.
+std::string Utf8(const std::wstring& text);
+
+}  // namespace fortuva::e2e
