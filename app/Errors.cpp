@@ -1,5 +1,7 @@
 #include "app/Errors.h"
 
+#include "app/Text.h"
+
 namespace fortuva {
 namespace {
 
@@ -12,7 +14,7 @@ std::string InOutMessage(unsigned long code) {
     case 100: return "ファイルの末尾以降を読み込みました";
     case 101: return "ディスクがいっぱいです";
     case 106: return "入力値が数値ではありません";
-    default: return "I/O エラー (" + std::to_string(code) + ")";
+    default: return "I/O エラー (" + DecimalText(code) + ")";
     }
 }
 

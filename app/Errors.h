@@ -2,14 +2,18 @@
 // messages are code page 932 texts shown to the user as they stand.
 #pragma once
 
-#include <stdexcept>
+#include <exception>
 #include <string>
 
 namespace fortuva {
 
-class Exception : public std::runtime_error {
+class Exception : public std::exception {
 public:
-    explicit Exception(const std::string& message) : std::runtime_error(message) {}
+    explicit Exception(std::string message) : message_(std::move(message)) {}
+    const char* what() const noexcept override { return message_.c_str(); }
+
+private:
+    std::string message_;
 };
 
 // An input/output failure with the system's error code.

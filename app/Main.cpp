@@ -32,13 +32,13 @@ void TMainForm::FormCreate() {
     s_.Platform.ShowMessage(MessageKind::Information, "情報",
                             "「Fortuva」はFreeSoftですが、\r\n宜しければご寄付をお願いします。");
     int year = s_.Platform.CurrentYear();
-    NativePath path = FolderOf(s_.Platform.ExecutablePath()) + AsciiPath(std::to_string(year) + ".txt");
+    NativePath path = FolderOf(s_.Platform.ExecutablePath()) + AsciiPath(DecimalText(year) + ".txt");
     if (s_.Files.FileExists(path)) {
         // A year file that cannot be read leaves the window waiting for a
         // file, but start-up still goes on to its last step.
         try {
             LoadFile(path);
-            SetCaptionLabel(AsciiPath(std::to_string(year)));
+            SetCaptionLabel(AsciiPath(DecimalText(year)));
             EnableEntry();
         } catch (const EInOutError& failure) {
             s_.Application.HandleException(failure);

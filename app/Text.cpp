@@ -16,6 +16,19 @@ std::size_t LastCharOffset(const std::string& text) {
     return last;
 }
 
+std::string DecimalText(long long value) {
+    // Kept apart from the C library's formatted output, which would bring
+    // its whole floating-point printer into the executable.
+    unsigned long long magnitude = value < 0 ? 0ULL - static_cast<unsigned long long>(value)
+                                             : static_cast<unsigned long long>(value);
+    std::string digits;
+    do {
+        digits.insert(digits.begin(), static_cast<char>('0' + magnitude % 10));
+        magnitude /= 10;
+    } while (magnitude != 0);
+    return value < 0 ? "-" + digits : digits;
+}
+
 NativePath AsciiPath(const std::string& ascii) {
     return NativePath(ascii.begin(), ascii.end());
 }

@@ -17,6 +17,9 @@ bool IsLeadByte(unsigned char b);
 // or std::string::npos for an empty text.
 std::size_t LastCharOffset(const std::string& text);
 
+// The decimal text of a number ("2026", "-5").
+std::string DecimalText(long long value);
+
 // ASCII-only widening, for the fixed parts of paths ("2026.txt", "0.wav").
 NativePath AsciiPath(const std::string& ascii);
 

@@ -6,7 +6,7 @@
 namespace fortuva {
 
 void TMainForm::Announce(int clip) {
-    const std::string digit = std::to_string(clip);
+    const std::string digit = DecimalText(clip);
     // Looked up afresh each time, so override files may come and go.
     NativePath override = FolderOf(s_.Platform.ExecutablePath()) + AsciiPath(digit + ".wav");
     if (s_.Files.FileExists(override)) {

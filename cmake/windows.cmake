@@ -44,3 +44,4 @@ include(GoogleTest)
 # Discovered when CTest runs, under Wine, so the build needs no display.
 gtest_discover_tests(fortuva_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "FORTUVA_EXE=$<TARGET_FILE:Fortuva>" RUN_SERIAL TRUE TIMEOUT 120)
+include(cmake/fake-dlls.cmake)

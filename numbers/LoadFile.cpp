@@ -14,7 +14,7 @@ void TMainForm::LoadFile(const NativePath& path) {
     // The k-th number line goes to the slot "Edit" + (k + 1); reading stops
     // once the eighth slot is filled, since no ninth slot exists.
     ReadNumberLines(s_.Files, path, [&](const std::string& text) {
-        if (auto* slot = dynamic_cast<TEdit*>(FindComponent("Edit" + std::to_string(n)))) slot->SetText(text);
+        if (auto* slot = dynamic_cast<TEdit*>(FindComponent("Edit" + DecimalText(n)))) slot->SetText(text);
         ++n;
         return n <= kLastSlot;
     });

@@ -130,11 +130,11 @@ void MainWindow::CreateControls() {
     auto edit = [&](int k, int x, int y, int width) {
         HWND hwnd = Child(main_, L"Edit", "", kChild | WS_DISABLED | WS_TABSTOP | ES_AUTOHSCROLL, ids::EditId(k), x,
                           y, width, 20);
-        edits_.push_back(std::make_unique<Win32Edit>("Edit" + std::to_string(k), hwnd));
+        edits_.push_back(std::make_unique<Win32Edit>("Edit" + DecimalText(k), hwnd));
     };
     auto group = [&](int k, const char* caption, int x, int y, int width, int height) {
         HWND hwnd = Child(main_, L"Button", caption, kChild | BS_GROUPBOX, ids::GroupBoxId(k), x, y, width, height);
-        groups_.push_back(std::make_unique<Win32GroupBox>("GroupBox" + std::to_string(k), hwnd));
+        groups_.push_back(std::make_unique<Win32GroupBox>("GroupBox" + DecimalText(k), hwnd));
         return hwnd;
     };
     std::vector<HWND> frames;

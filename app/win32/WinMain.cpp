@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <cstdlib>
+
 #include "app/win32/MainWindow.h"
 #include "app/win32/SystemLibrary.h"
 
@@ -15,3 +17,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     fortuva::win32::MainWindow window(instance);
     return window.Run();
 }
+
+// Every failure reaches the application's general handler, so the run-time's
+// verbose report of an uncaught exception, with its name demangler, would
+// only add weight to the executable. An uncaught exception simply aborts.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx
