@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests (plain and
 # under AddressSanitizer and UndefinedBehaviorSanitizer), the checks of the
-# built executable, a short fuzzing run, and the end-to-end tests that drive
+# built executable and of the release package, a short fuzzing run, and the end-to-end tests that drive
 # the real Fortuva.exe under Wine. Ends non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -17,6 +17,10 @@ cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.
       -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build "$build/win" -j"$jobs"
 export FORTUVA_EXE="$build/win/Fortuva.exe"
+
+step "Release package"
+zip=$(FORTUVA_BUILD_DIR="$build" bash "$root/scripts/package.sh")
+bash "$root/tests/package/check-package.sh" "$zip"
 
 step "Native unit tests"
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null

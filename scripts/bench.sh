@@ -1,0 +1,159 @@
+#!/usr/bin/env bash
+# Benchmarks of the winning-number reader and of the prize check, on this
+# machine, natively (Release, -O2). Prints figures, never fails on them.
+#
+# Makes three large files in a scratch folder (removed at the end):
+#   prose   256 MiB of prose lines, the eight winning numbers at the end
+#   oneline 256 MiB on a single line without a line end, not a number
+#   short   10 million short lines, numbers of 2-7 digits between words
+# and for each, with the page cache warm, sets the reader against two
+# references: dd through a buffer of the reader's size (the floor: merely
+# reading the file) and grep counting the lines of the number form.
+# Then the cost of one entry in the check, and the size of Fortuva.exe when
+# it has been built. Ends with a Markdown table for the README.
+#
+#   scripts/bench.sh            BENCH_RUNS=5 scripts/bench.sh
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${FORTUVA_BUILD_DIR:-$root/build}
+runs=${BENCH_RUNS:-3}
+entries=${BENCH_ENTRIES:-2000000}
+size=$((256 * 1024 * 1024))
+lines=10000000
+
+step() { printf '\n=== %s\n' "$*"; }
+
+for tool in cmake g++ iconv awk dd grep /usr/bin/time; do
+    command -v "$tool" >/dev/null || { echo "bench.sh: $tool is missing (scripts/install-deps.sh, apt-get install time)" >&2; exit 1; }
+done
+
+step "Release build of fortuva_bench"
+cmake -S "$root" -B "$build/bench" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
+if ! cmake --build "$build/bench" --target fortuva_bench -j"$(nproc)"; then
+    echo "bench.sh: no fortuva_bench target; cmake/native-tests.cmake must include(cmake/bench.cmake)" >&2
+    exit 1
+fi
+bench=$build/bench/fortuva_bench
+
+work=$(mktemp -d "${TMPDIR:-/tmp}/fortuva-bench-XXXXXX")
+trap 'rm -rf "$work"' EXIT
+
+step "Making the files in $work"
+# Prose in code page 932, as a year file is written, with ASCII lines among
+# it; no line may start like a number, so that a cut line stays prose.
+iconv -f UTF-8 -t CP932 >"$work/block" <<'EOF'
+年賀はがきお年玉くじ当選番号のお知らせ（抽せん日は一月中旬）
+Winning numbers of the New-Year lottery, drawn in mid-January
+一等は下六けた、二等は下四けた、三等も下四けた、四等は下二けた
+Prizes may be claimed at any post office until early July.
+お年玉賞品の引換期間は、抽せん日の翌日から半年間となります。
+Keep the postcard whole: the number panel must stay readable.
+記念切手シート、ふるさと小包、現金、いずれも引換は窓口にて。
+Notes: lines like this one are skipped by the reader, in full.
+EOF
+yes "$(cat "$work/block")" | head -c "$size" >"$work/prose" || true
+printf '\n123456\n654321\n4567\n0123\n3210\n05\n38\n71\n' >>"$work/prose"
+yes "$(cat "$work/block")" | tr -d '\r\n' | head -c "$size" >"$work/oneline" || true
+awk -v n="$lines" 'BEGIN {
+    split("memo title prize n/a ok end note draw", word, " ")
+    for (i = 0; i < n; i++) {
+        if (i % 2) { print word[1 + int(i / 2) % 8]; continue }
+        d = 2 + int(i / 2) % 6
+        printf("%0" d "d\n", (i * 7919) % (10 ^ d))
+    }
+}' >"$work/short"
+files=(prose oneline short)
+ls -l "$work"
+
+# Page cache warm: every figure below reads from memory, not the disk.
+for f in "${files[@]}"; do cat "$work/$f" >/dev/null; done
+
+# measure NAME COMMAND...: best wall time of $runs runs in ${best[NAME]}
+# (seconds) and the largest peak RSS in ${rss[NAME]} (KB); the output of the
+# fastest run in $work/NAME.out.
+declare -A best rss
+measure() {
+    local name=$1 i start end secs peak status
+    shift
+    best[$name]=
+    rss[$name]=0
+    for ((i = 0; i < runs; i++)); do
+        start=$(date +%s%N)
+        status=0
+        /usr/bin/time -f %M -o "$work/time" "$@" >"$work/run.out" 2>"$work/run.err" || status=$?
+        end=$(date +%s%N)
+        # grep ends with 1 when it counts no line.
+        if ((status > 1)) || [[ $1 != grep && $status != 0 ]]; then
+            echo "bench.sh: $* failed:" >&2
+            cat "$work/run.err" >&2
+            exit 1
+        fi
+        secs=$(awk -v a="$start" -v b="$end" 'BEGIN { printf "%.4f", (b - a) / 1e9 }')
+        peak=$(tail -n 1 "$work/time")
+        if ((peak > rss[$name])); then rss[$name]=$peak; fi
+        if [[ -z ${best[$name]} ]] || awk -v a="$secs" -v b="${best[$name]}" 'BEGIN { exit !(a < b) }'; then
+            best[$name]=$secs
+            cp "$work/run.out" "$work/$name.out"
+        fi
+    done
+}
+
+# field KEY FILE: the value of KEY in a key=value line.
+field() { tr ' ' '\n' <"$2" | sed -n "s/^$1=//p"; }
+
+pattern='^ *[+-]?([0-9]+|(\$|x|X|0x|0X)[0-9A-Fa-f]+)$'
+declare -A row size_mib
+for f in "${files[@]}"; do
+    step "$f ($(stat -c %s "$work/$f") bytes), best of $runs"
+    measure "dd.$f" dd if="$work/$f" bs=4097 of=/dev/null
+    LC_ALL=C measure "grep.$f" grep -c -E "$pattern" "$work/$f"
+    measure "load.$f" "$bench" load_bench "$work/$f"
+    load_s=$(field seconds "$work/load.$f.out")
+    load_mbs=$(field mb_per_s "$work/load.$f.out")
+    load_rss=$(field peak_rss_kb "$work/load.$f.out")
+    numbers=$(field numbers "$work/load.$f.out")
+    ratio=$(awk -v a="$load_s" -v b="${best[dd.$f]}" 'BEGIN { printf "%.1f", a / b }')
+    printf 'dd bs=4097   %8ss  peak %7s KB\n' "${best[dd.$f]}" "${rss[dd.$f]}"
+    printf 'grep -c      %8ss  peak %7s KB  (%s lines)\n' "${best[grep.$f]}" "${rss[grep.$f]}" "$(cat "$work/grep.$f.out")"
+    printf 'load_bench   %8ss  peak %7s KB  (%s numbers, %s MB/s)\n' "$load_s" "$load_rss" "$numbers" "$load_mbs"
+    printf 'load / dd    %8sx\n' "$ratio"
+    mib=$(awk -v b="$(stat -c %s "$work/$f")" 'BEGIN { printf "%.0f", b / 1048576 }')
+    row[$f]="| ${best[dd.$f]} s | ${best[grep.$f]} s, ${rss[grep.$f]} KB | $load_s s | $load_mbs | $load_rss KB | ${ratio}× |"
+    size_mib[$f]=$mib
+done
+
+step "Prize check, $entries entries"
+"$bench" check_bench "$entries" | tee "$work/check.out"
+us=$(field us_per_entry "$work/check.out")
+
+exe=$build/win/Fortuva.exe
+exe_line="not built (scripts/test.sh or scripts/run.sh builds it)"
+if [[ -f $exe ]]; then
+    step "Size of $exe"
+    exe_bytes=$(stat -c %s "$exe")
+    clip_bytes=$(cat "$root"/resources/voice/clip*.wav | wc -c)
+    exe_line="$exe_bytes bytes; $((exe_bytes - clip_bytes)) without the five voice clips ($clip_bytes bytes)"
+    echo "$exe_line"
+fi
+
+cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
+mem=$(awk '/^MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)
+
+step "Markdown"
+cat <<EOF
+Measured on $(nproc) × $cpu, $mem memory, Linux $(uname -m); native Release
+build (-O2), page cache warm, best of $runs runs. The reference programs read
+the same files: \`dd bs=4097\` only reads through a buffer of the reader's
+size, \`grep -c -E\` counts the lines of the number form (C locale).
+
+| File | dd bs=4097 | grep -c (peak RSS) | Reader | Reader MB/s | Reader peak RSS | Reader / dd |
+|---|---|---|---|---|---|---|
+| ${size_mib[prose]} MiB of prose lines, numbers at the end $(printf '%s' "${row[prose]}")
+| ${size_mib[oneline]} MiB on one line, no line end $(printf '%s' "${row[oneline]}")
+| $lines short lines, every other one a number $(printf '%s' "${row[short]}")
+
+| Other figure | Value |
+|---|---|
+| Prize check of one two-digit entry (form over fakes, the 300 ms pause left out) | $us µs |
+| Fortuva.exe | $exe_line |
+EOF

@@ -1,0 +1,84 @@
+#!/usr/bin/env bash
+# Checks the release zip: builds it with scripts/package.sh (or takes its path
+# as $1), unpacks it into a folder whose path holds a space and Japanese
+# characters, and checks what a user gets: exactly the three files, a program
+# that is a 32-bit Windows executable, a ReadMe that Notepad reads on any
+# locale, and the sample file unchanged. Last line: "N passed, M failed".
+set -uo pipefail
+root=$(cd "$(dirname "$0")/../.." && pwd)
+
+passed=0
+failed=0
+check() {  # check "what" command...
+    local what=$1; shift
+    if "$@"; then
+        passed=$((passed + 1)); echo "ok    $what"
+    else
+        failed=$((failed + 1)); echo "FAIL  $what"
+    fi
+}
+finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; exit $?; }
+
+if [ $# -ge 1 ]; then
+    zip=$1
+else
+    zip=$(bash "$root/scripts/package.sh" | tail -n 1) || { failed=$((failed + 1)); echo "FAIL  scripts/package.sh"; finish; }
+fi
+check "the zip exists: $zip" test -f "$zip"
+[ -f "$zip" ] || finish
+
+version=$(sed -n 's/^project(Fortuva VERSION \([0-9][0-9.]*\).*/\1/p' "$root/CMakeLists.txt")
+top="Fortuva-$version"
+
+tmp=$(mktemp -d)
+trap 'rm -rf "$tmp"' EXIT
+dest="$tmp/配布 テスト"
+mkdir -p "$dest"
+
+# Entry names, in the order the archive stores them, and one date for all.
+names() {
+    python3 -c 'import sys, zipfile
+for i in zipfile.ZipFile(sys.argv[1]).infolist():
+    if not i.is_dir(): print(i.filename)' "$1"
+}
+dates() {
+    python3 -c 'import sys, zipfile
+print(len({i.date_time for i in zipfile.ZipFile(sys.argv[1]).infolist()}))' "$1"
+}
+expected=$(printf '%s\n' "$top/Fortuva.exe" "$top/ReadMe.txt" "$top/sample.txt")
+check "entries are $top/{Fortuva.exe,ReadMe.txt,sample.txt} in this order" \
+    test "$(names "$zip")" = "$expected"
+check "every entry has the same date" test "$(dates "$zip")" = 1
+
+check "unpacks with python3 -m zipfile" python3 -m zipfile -e "$zip" "$dest"
+dir="$dest/$top"
+check "unpacked: nothing but the three files" \
+    test "$(cd "$dest" && find . -mindepth 1 | LC_ALL=C sort)" = \
+         "$(printf '%s\n' "./$top" "./$top/Fortuva.exe" "./$top/ReadMe.txt" "./$top/sample.txt")"
+
+# Fortuva.exe: a PE image for i386 (machine 0x14c).
+is_pe32() {
+    python3 -c 'import struct, sys
+d = open(sys.argv[1], "rb").read()
+pe = struct.unpack_from("<I", d, 0x3c)[0] if d[:2] == b"MZ" else 0
+sys.exit(0 if d[pe:pe + 4] == b"PE\0\0" and struct.unpack_from("<H", d, pe + 4)[0] == 0x14c else 1)' "$1" 2>/dev/null
+}
+check "Fortuva.exe is a 32-bit Windows executable" is_pe32 "$dir/Fortuva.exe"
+
+readme="$dir/ReadMe.txt"
+starts_with_bom() { [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = efbbbf ]; }
+crlf_only() {  # every line ends in CR LF, the last one included; no lone CR
+    python3 -c 'import re, sys
+d = open(sys.argv[1], "rb").read()
+sys.exit(0 if d.endswith(b"\r\n") and not re.search(rb"(?<!\r)\n|\r(?!\n)", d) else 1)' "$1"
+}
+same_text_as_source() {  # less the BOM and the CRs, the repository's text
+    tail -c +4 "$1" | tr -d '\r' | cmp -s - "$root/package/ReadMe.txt"
+}
+check "ReadMe.txt starts with the UTF-8 byte-order mark" starts_with_bom "$readme"
+check "ReadMe.txt ends every line with CR LF" crlf_only "$readme"
+check "ReadMe.txt is valid UTF-8" bash -c 'iconv -f UTF-8 -t UTF-8 "$1" >/dev/null 2>&1' _ "$readme"
+check "ReadMe.txt carries the whole guide" same_text_as_source "$readme"
+check "sample.txt is the code page 932 sample, byte for byte" cmp -s "$dir/sample.txt" "$root/samples/sample.txt"
+
+finish
