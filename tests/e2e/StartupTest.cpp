@@ -1,25 +1,229 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+
 #include "app/win32/ControlIds.h"
 #include "tests/e2e/Driver.h"
 
 namespace fortuva::e2e {
 namespace {
 
-TEST(Startup, NoticeThenWindowWithTheYearFileLoaded) {
+const std::wstring kWaitingCaption = L"Fortuva - [----年用]";
+
+// A year file as users keep it: CRLF lines, a title, a blank line, a memo,
+// indented numbers and one number spoilt by a trailing blank.
+const std::string kYearFile =
+    "当選番号\r\n"
+    "\r\n"
+    "123456\r\n"
+    "  654321\r\n"
+    "(メモ) 二等以下\r\n"
+    "4567\r\n"
+    "0123\r\n"
+    "9876 \r\n"
+    "3210\r\n"
+    "05\r\n"
+    "38\r\n"
+    "56\r\n";
+
+// The layout is laid out for 96 dots per inch and scales with the screen.
+int Px(int pixels) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return MulDiv(pixels, dpi, 96);
+}
+
+using Box = std::array<int, 4>;  // left, top, width, height
+
+Box Scaled(const Box& box) { return {Px(box[0]), Px(box[1]), Px(box[2]), Px(box[3])}; }
+
+Box PlaceOn(HWND main, HWND control) {
+    const RECT r = ClientRectOnParent(control, main);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+std::wstring SlotText(HWND main, int k) { return Text(Control(main, ids::EditId(k))); }
+
+// Answers the notice that every start begins with, checking what it says.
+void AnswerNotice(const AppUnderTest& app) {
+    HWND notice = app.WaitForBox(L"情報");
+    ASSERT_NE(notice, nullptr) << "no notice box titled 情報";
+    EXPECT_EQ(MessageBoxText(notice),
+              L"「Fortuva」はFreeSoftですが、\r\n宜しければご寄付をお願いします。");
+    ASSERT_TRUE(ClickOk(notice));
+}
+
+void ExpectWaitingForAFile(HWND main) {
+    EXPECT_EQ(Text(main), kWaitingCaption);
+    EXPECT_FALSE(IsEnabled(Control(main, ids::Edit1)));
+    for (int k = 2; k <= 9; ++k) EXPECT_EQ(SlotText(main, k), L"") << "Edit" << k;
+}
+
+TEST(Startup, NoticeThenReadyWindowWithTheYearFileLoadedAndCloseEnds) {
     TempFolder folder;
     folder.CopyIn(FortuvaExePath());
-    folder.Write(YearFileName(), "123456\r\n654321\r\n4567\r\n0123\r\n3210\r\n05\r\n38\r\n71\r\n");
+    folder.Write(YearFileName(), kYearFile);
     AppUnderTest app(folder.Path());
-    HWND notice = app.WaitForBox(L"情報");
-    ASSERT_NE(notice, nullptr);
-    EXPECT_EQ(MessageBoxText(notice), L"「Fortuva」はFreeSoftですが、\r\n宜しければご寄付をお願いします。");
-    ASSERT_TRUE(ClickOk(notice));
+    AnswerNotice(app);
+    if (HasFatalFailure()) return;
+
     HWND main = app.MainWindow();
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(Text(main), L"Fortuva - [" + std::to_wstring(CurrentYear()) + L"年用]");
-    EXPECT_EQ(Text(Control(main, ids::EditId(9))), L"71");
-    EXPECT_TRUE(IsEnabled(Control(main, ids::Edit1)));
+    const std::array<const wchar_t*, 8> slots{L"123456", L"654321", L"4567", L"0123",
+                                              L"3210",   L"05",     L"38",   L"56"};
+    for (int k = 2; k <= 9; ++k) {
+        EXPECT_EQ(SlotText(main, k), slots[k - 2]) << "Edit" << k;
+        EXPECT_FALSE(IsEnabled(Control(main, ids::EditId(k)))) << "Edit" << k;
+    }
+    HWND entry = Control(main, ids::Edit1);
+    EXPECT_TRUE(IsEnabled(entry));
+    EXPECT_TRUE(WaitUntil([&] { return FocusOf(main) == entry; })) << "Edit1 has not the focus";
+    EXPECT_EQ(Text(entry), L"");
+    EXPECT_EQ(Text(Control(main, ids::Label2)), L"");
+
+    app.Close();
+    EXPECT_TRUE(app.WaitForExit()) << "closing the window did not end the program";
+}
+
+TEST(Startup, MainWindowLayout) {
+    TempFolder folder;
+    folder.CopyIn(FortuvaExePath());
+    folder.Write(YearFileName(), kYearFile);
+    AppUnderTest app(folder.Path());
+    AnswerNotice(app);
+    if (HasFatalFailure()) return;
+    HWND main = app.MainWindow();
+    ASSERT_NE(main, nullptr);
+
+    const SIZE client = ClientSize(main);
+    EXPECT_EQ(client.cx, Px(377));
+    EXPECT_EQ(client.cy, Px(177));
+    // Fixed size; only the system menu and close button on the caption.
+    const LONG style = GetWindowLongW(main, GWL_STYLE);
+    EXPECT_TRUE(style & WS_SYSMENU);
+    EXPECT_FALSE(style & (WS_THICKFRAME | WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+    // Centred on the desktop.
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 2);
+    EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 2);
+
+    struct Expected {
+        const char* name;
+        int id;
+        const wchar_t* text;  // nullptr: not checked
+        Box box;
+    };
+    const Expected controls[] = {
+        {"Edit1", ids::Edit1, L"", {8, 24, 129, 20}},
+        {"GroupBox1", ids::GroupBoxId(1), L"一等", {144, 0, 113, 73}},
+        {"GroupBox2", ids::GroupBoxId(2), L"二等", {264, 0, 113, 73}},
+        {"GroupBox3", ids::GroupBoxId(3), L"三等", {144, 80, 113, 73}},
+        {"GroupBox4", ids::GroupBoxId(4), L"四等", {264, 80, 113, 97}},
+        {"Edit2", ids::EditId(2), nullptr, {160, 16, 89, 20}},
+        {"Edit3", ids::EditId(3), nullptr, {160, 40, 89, 20}},
+        {"Edit4", ids::EditId(4), nullptr, {280, 16, 89, 20}},
+        {"Edit5", ids::EditId(5), nullptr, {160, 96, 89, 20}},
+        {"Edit6", ids::EditId(6), nullptr, {160, 120, 89, 20}},
+        {"Edit7", ids::EditId(7), nullptr, {280, 96, 89, 20}},
+        {"Edit8", ids::EditId(8), nullptr, {280, 120, 89, 20}},
+        {"Edit9", ids::EditId(9), nullptr, {280, 144, 89, 20}},
+        {"Panel1", ids::Panel1, nullptr, {0, 72, 137, 81}},
+        {"Label2", ids::Label2, L"", {2, 74, 133, 77}},
+        {"CheckBox1", ids::CheckBox1, L"確認ダイアログを出さない", {0, 160, 153, 17}},
+        {"SpeedButton1", ids::SpeedButton1, nullptr, {112, 48, 23, 22}},
+        {"SpeedButton2", ids::SpeedButton2, nullptr, {8, 48, 23, 22}},
+    };
+    for (const Expected& c : controls) {
+        SCOPED_TRACE(c.name);
+        HWND control = Control(main, c.id);
+        ASSERT_NE(control, nullptr);
+        EXPECT_TRUE(IsChild(main, control));
+        EXPECT_TRUE(IsVisible(control));
+        if (c.text) {
+            EXPECT_EQ(Text(control), c.text);
+        }
+        EXPECT_EQ(PlaceOn(main, control), Scaled(c.box));
+    }
+
+    // The prompt is sized to its text; only its place is fixed.
+    HWND label1 = Control(main, ids::Label1);
+    ASSERT_NE(label1, nullptr);
+    EXPECT_TRUE(IsChild(main, label1));
+    EXPECT_EQ(Text(label1), L"下二桁を入力して下さい:");
+    const Box prompt = PlaceOn(main, label1);
+    EXPECT_EQ(prompt[0], Px(8));
+    EXPECT_EQ(prompt[1], Px(8));
+
+    HWND check = Control(main, ids::CheckBox1);
+    EXPECT_EQ(SendMessageW(check, BM_GETCHECK, 0, 0), BST_UNCHECKED);
+
+    HWND about = Control(main, ids::Panel2);
+    ASSERT_NE(about, nullptr);
+    EXPECT_TRUE(IsChild(main, about));
+    EXPECT_FALSE(IsVisible(about));
+}
+
+TEST(Startup, YearFileIsLookedUpBesideTheProgramNotInTheWorkingFolder) {
+    TempFolder folder;
+    folder.CopyIn(FortuvaExePath());
+    TempFolder working;
+    working.Write(YearFileName(), kYearFile);
+    AppUnderTest app(folder.Path(), working.Path());
+    AnswerNotice(app);
+    if (HasFatalFailure()) return;
+
+    HWND warning = app.WaitForBox(L"警告");
+    ASSERT_NE(warning, nullptr) << "no warning box titled 警告";
+    EXPECT_EQ(MessageBoxText(warning),
+              L"当選番号ファイルが見つかりませんでした。\r\nReadMe.txtを参照の上、手動で開いてください。");
+    ASSERT_TRUE(ClickOk(warning));
+
+    HWND main = app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ExpectWaitingForAFile(main);
+}
+
+// Holds a file open with no sharing, as a program writing it would.
+class ExclusiveHold {
+public:
+    explicit ExclusiveHold(const std::wstring& path)
+        : file_(CreateFileW(path.c_str(), GENERIC_READ | GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                            FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~ExclusiveHold() {
+        if (Held()) CloseHandle(file_);
+    }
+    ExclusiveHold(const ExclusiveHold&) = delete;
+    ExclusiveHold& operator=(const ExclusiveHold&) = delete;
+    bool Held() const { return file_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE file_;
+};
+
+TEST(Startup, YearFileHeldByAnotherProgramIsReportedAndTheWindowWaits) {
+    TempFolder folder;
+    folder.CopyIn(FortuvaExePath());
+    folder.Write(YearFileName(), kYearFile);
+    ExclusiveHold hold(folder.File(YearFileName()));
+    ASSERT_TRUE(hold.Held());
+    AppUnderTest app(folder.Path());
+    AnswerNotice(app);
+    if (HasFatalFailure()) return;
+
+    HWND error = app.WaitForBox(L"Fortuva");
+    ASSERT_NE(error, nullptr) << "no error box titled with the application's title";
+    EXPECT_EQ(MessageBoxText(error), L"I/O エラー (32)");
+    ASSERT_TRUE(ClickOk(error));
+
+    HWND main = app.MainWindow();
+    ASSERT_NE(main, nullptr);
+    ExpectWaitingForAFile(main);
+    EXPECT_TRUE(app.Running());
+    EXPECT_EQ(FindWindowOf(app.ProcessId(), L"#32770"), nullptr) << "a further box is open";
 }
 
 }  // namespace
