@@ -12,3 +12,4 @@ target_compile_options(fortuva_tests PRIVATE ${FORTUVA_WARNINGS})
 target_compile_definitions(fortuva_tests PRIVATE
     FORTUVA_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
 gtest_discover_tests(fortuva_tests DISCOVERY_TIMEOUT 60)
+include(cmake/bench.cmake)

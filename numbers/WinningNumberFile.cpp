@@ -1,5 +1,6 @@
 #include "numbers/WinningNumberFile.h"
 
+#include <cstring>
 #include <vector>
 
 #include "numbers/NumberRule.h"
@@ -12,24 +13,28 @@ namespace {
 class LineJudge {
 public:
     bool AtLineStart() const { return atStart_; }
+    bool Viable() const { return scanner_.Viable(); }
 
     void Feed(char c) {
         atStart_ = false;
         if (!scanner_.Viable()) return;
         scanner_.Feed(c);
         if (!scanner_.Viable()) {
-            std::string().swap(text_);
+            if (!text_.empty()) std::string().swap(text_);
             return;
         }
         if (!scanner_.InLeadingSpaces()) text_.push_back(c);
     }
 
-    // Ends the line; true with its stored text when it is a number line.
-    bool End(std::string& text) {
-        bool number = scanner_.Value().has_value();
-        if (number) text.swap(text_);
-        *this = LineJudge();
-        return number;
+    // True when the line fed so far is a number line; its text is Text().
+    bool IsNumber() const { return scanner_.Viable() && scanner_.Value().has_value(); }
+    const std::string& Text() const { return text_; }
+
+    // Starts the next line, keeping the text's small buffer.
+    void Reset() {
+        text_.clear();
+        scanner_ = NumberScanner();
+        atStart_ = true;
     }
 
 private:
@@ -43,14 +48,25 @@ enum class Step { Go, Stop };
 Step ReadAll(IInputFile& file, const std::function<bool(const std::string&)>& onNumber) {
     std::vector<char> buffer(kReadBufferSize);
     LineJudge line;
-    std::string text;
-    auto endLine = [&]() { return (line.End(text) && !onNumber(text)) ? Step::Stop : Step::Go; };
+    auto endLine = [&]() {
+        bool stop = line.IsNumber() && !onNumber(line.Text());
+        line.Reset();
+        return stop ? Step::Stop : Step::Go;
+    };
     bool pending = false;
     for (;;) {
         std::size_t got = file.Read(buffer.data(), buffer.size());
         if (got == 0) break;
-        for (std::size_t i = 0; i < got; ++i) {
-            char c = buffer[i];
+        const char* p = buffer.data();
+        const char* end = p + got;
+        while (p < end) {
+            if (!line.Viable()) {
+                // The rest of a line that can no longer be a number is
+                // passed over whole.
+                p = static_cast<const char*>(std::memchr(p, '\n', static_cast<std::size_t>(end - p)));
+                if (!p) break;
+            }
+            char c = *p++;
             if (c == '\x1A' && line.AtLineStart()) return Step::Stop;
             if (c == '\n') {
                 pending = false;

@@ -6,7 +6,7 @@ set -euo pipefail
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
-for p in cmake make g++ python3 clang libclang-rt-14-dev libgtest-dev \
+for p in cmake make g++ python3 time clang libclang-rt-14-dev libgtest-dev \
          g++-mingw-w64-i686 binutils-mingw-w64-i686 \
          wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic imagemagick icoutils; do
     have_pkg "$p" || need+=("$p")
