@@ -1,0 +1,218 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/win32/ControlIds.h"
+#include "tests/e2e/Driver.h"
+
+namespace fortuva::e2e {
+namespace {
+
+// The screen as drawn, over the client area of a window.
+class Snapshot {
+public:
+    explicit Snapshot(HWND window) {
+        const SIZE size = ClientSize(window);
+        width_ = size.cx;
+        height_ = size.cy;
+        POINT origin{0, 0};
+        ClientToScreen(window, &origin);
+        HDC screen = GetDC(nullptr);
+        HDC memory = CreateCompatibleDC(screen);
+        HBITMAP bitmap = CreateCompatibleBitmap(screen, width_, height_);
+        HGDIOBJ old = SelectObject(memory, bitmap);
+        BitBlt(memory, 0, 0, width_, height_, screen, origin.x, origin.y, SRCCOPY);
+        SelectObject(memory, old);
+        BITMAPINFO info{};
+        info.bmiHeader.biSize = sizeof info.bmiHeader;
+        info.bmiHeader.biWidth = width_;
+        info.bmiHeader.biHeight = -height_;  // top row first
+        info.bmiHeader.biPlanes = 1;
+        info.bmiHeader.biBitCount = 32;
+        info.bmiHeader.biCompression = BI_RGB;
+        pixels_.resize(static_cast<std::size_t>(width_) * static_cast<std::size_t>(height_));
+        GetDIBits(memory, bitmap, 0, static_cast<UINT>(height_), pixels_.data(), &info, DIB_RGB_COLORS);
+        DeleteObject(bitmap);
+        DeleteDC(memory);
+        ReleaseDC(nullptr, screen);
+    }
+
+    int Width() const { return width_; }
+    int Height() const { return height_; }
+    // As a COLORREF (red in the low byte).
+    COLORREF At(int x, int y) const {
+        const DWORD bgrx = pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                                   static_cast<std::size_t>(x)];
+        return RGB((bgrx >> 16) & 0xFF, (bgrx >> 8) & 0xFF, bgrx & 0xFF);
+    }
+
+private:
+    int width_ = 0;
+    int height_ = 0;
+    std::vector<DWORD> pixels_;
+};
+
+bool Blue(COLORREF colour) {
+    return GetBValue(colour) >= 200 && GetRValue(colour) < 80 && GetGValue(colour) < 80;
+}
+
+// The most pixels of one row of the window that are plainly blue: a few for
+// blue letters, nearly the whole width for a blue underline.
+int LongestBlueRow(HWND window) {
+    const Snapshot shot(window);
+    int most = 0;
+    for (int y = 0; y < shot.Height(); ++y) {
+        int count = 0;
+        for (int x = 0; x < shot.Width(); ++x) count += Blue(shot.At(x, y)) ? 1 : 0;
+        most = std::max(most, count);
+    }
+    return most;
+}
+
+bool EndsWith(const std::wstring& text, const std::wstring& tail) {
+    return text.size() >= tail.size() && text.compare(text.size() - tail.size(), tail.size(), tail) == 0;
+}
+
+bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
+
+class About : public ::testing::Test {
+protected:
+    // Starts the program with a year file, so the entry box has the focus.
+    void SetUp() override {
+        program_.CopyIn(FortuvaExePath());
+        program_.Write(YearFileName(), "123456\r\n654321\r\n4567\r\n0123\r\n3210\r\n05\r\n38\r\n71\r\n");
+        app_ = std::make_unique<AppUnderTest>(program_.Path());
+        HWND notice = app_->WaitForBox(L"情報");
+        ASSERT_NE(notice, nullptr);
+        ASSERT_TRUE(ClickOk(notice));
+        main_ = app_->MainWindow();
+        ASSERT_NE(main_, nullptr);
+        panel_ = Control(main_, ids::Panel2);
+        edit1_ = Control(main_, ids::Edit1);
+        ASSERT_NE(panel_, nullptr);
+        ASSERT_TRUE(WaitUntil([&] { return app_->Focus() == edit1_; }));
+    }
+
+    bool ShowPanel() const {
+        Click(Control(main_, ids::SpeedButton2));
+        return WaitUntil([&] { return IsVisible(panel_); });
+    }
+
+    bool PanelHidden() const {
+        return WaitUntil([&] { return !IsVisible(panel_); });
+    }
+
+    // Whether the slot's background is red: sampled right of its text.
+    bool SlotIsRed(HWND slot) const {
+        const RECT box = ClientRectOnParent(slot, main_);
+        const COLORREF colour = PixelAt(main_, box.right - 6, (box.top + box.bottom) / 2);
+        return colour == RGB(255, 0, 0);
+    }
+
+    // Red, then not, then red again: the slot blinks.
+    bool Blinks(HWND slot) const {
+        return WaitUntil([&] { return SlotIsRed(slot); }, Millis{3000}, Millis{10}) &&
+               WaitUntil([&] { return !SlotIsRed(slot); }, Millis{3000}, Millis{10}) &&
+               WaitUntil([&] { return SlotIsRed(slot); }, Millis{3000}, Millis{10});
+    }
+
+    TempFolder program_;
+    std::unique_ptr<AppUnderTest> app_;
+    HWND main_ = nullptr;
+    HWND panel_ = nullptr;
+    HWND edit1_ = nullptr;
+};
+
+TEST_F(About, PanelCoversTheWindowWithProductAndAuthors) {
+    ASSERT_FALSE(IsVisible(panel_));
+    const SIZE client = ClientSize(main_);
+
+    ASSERT_TRUE(ShowPanel());
+
+    const RECT area = ClientRectOnParent(panel_, main_);
+    EXPECT_EQ(area.left, 0);
+    EXPECT_EQ(area.top, 0);
+    EXPECT_EQ(area.right, client.cx);
+    EXPECT_EQ(area.bottom, client.cy);
+    const SIZE after = ClientSize(main_);
+    EXPECT_EQ(after.cx, client.cx);
+    EXPECT_EQ(after.cy, client.cy);
+    // It lies over the entry box, so the mouse reaches the panel there.
+    const RECT box = ClientRectOnParent(edit1_, main_);
+    POINT middle{(box.left + box.right) / 2, (box.top + box.bottom) / 2};
+    ClientToScreen(main_, &middle);
+    HWND under = WindowFromPoint(middle);
+    EXPECT_TRUE(under == panel_ || IsChild(panel_, under)) << Utf8(ClassOf(under));
+
+    EXPECT_EQ(Text(Control(main_, ids::L01)), L"Fortuva Ver.1.23 with Kavrin Lusemi");
+    EXPECT_EQ(Text(Control(main_, ids::Label4)), L"Telvi(システム)");
+    EXPECT_EQ(Text(Control(main_, ids::Label5)), L"KavrinLusemi(ボイス)");
+    EXPECT_EQ(Text(Control(main_, ids::Button2)), L"閉じる(&X)");
+    const std::wstring mail = Text(Control(main_, ids::LMail));
+    const std::wstring url = Text(Control(main_, ids::LURL));
+    const std::wstring mail1 = Text(Control(main_, ids::LMail1));
+    const std::wstring url1 = Text(Control(main_, ids::LURL1));
+    EXPECT_TRUE(Contains(mail, L"@") && EndsWith(mail, L"example.jp")) << Utf8(mail);
+    EXPECT_TRUE(url.rfind(L"http", 0) == 0 && Contains(url, L"example.jp")) << Utf8(url);
+    EXPECT_TRUE(Contains(mail1, L"@") && EndsWith(mail1, L"example.com")) << Utf8(mail1);
+    EXPECT_TRUE(url1.rfind(L"http", 0) == 0 && Contains(url1, L"example.com")) << Utf8(url1);
+}
+
+TEST_F(About, CloseButtonHidesThePanel) {
+    ASSERT_TRUE(ShowPanel());
+    PostMessageW(Control(main_, ids::Button2), BM_CLICK, 0, 0);
+    EXPECT_TRUE(PanelHidden());
+    EXPECT_TRUE(IsEnabled(edit1_));
+    EXPECT_EQ(Text(main_), L"Fortuva - [" + std::to_wstring(CurrentYear()) + L"年用]");
+}
+
+TEST_F(About, EnterInTheEntryBoxHidesThePanelAndKeepsTheFocus) {
+    ASSERT_TRUE(ShowPanel());
+    ASSERT_EQ(app_->Focus(), edit1_);
+    PostMessageW(edit1_, WM_KEYDOWN, VK_RETURN, 0x001C0001);
+    PostMessageW(edit1_, WM_KEYUP, VK_RETURN, 0xC01C0001);
+    EXPECT_TRUE(PanelHidden());
+    EXPECT_EQ(app_->Focus(), edit1_);
+}
+
+TEST_F(About, EntriesAreCheckedAndTheSlotBlinksWhileThePanelComesAndGoes) {
+    HWND label2 = Control(main_, ids::Label2);
+    HWND slot = Control(main_, ids::EditId(8));  // holds 38
+    ASSERT_TRUE(ShowPanel());
+    ASSERT_EQ(Text(label2), L"");
+
+    ASSERT_TRUE(TypeChars(edit1_, L"38"));
+    EXPECT_EQ(Text(label2), L"四等が当たりました\r\nおめでとう御座います");
+
+    PostMessageW(Control(main_, ids::Button2), BM_CLICK, 0, 0);
+    ASSERT_TRUE(PanelHidden());
+    EXPECT_TRUE(Blinks(slot));
+    ASSERT_TRUE(ShowPanel());
+    PostMessageW(Control(main_, ids::Button2), BM_CLICK, 0, 0);
+    ASSERT_TRUE(PanelHidden());
+    EXPECT_TRUE(Blinks(slot));
+}
+
+TEST_F(About, LinkTurnsBlueUnderThePointer) {
+    ASSERT_TRUE(ShowPanel());
+    HWND link = Control(main_, ids::LMail1);
+    const SIZE size = ClientSize(link);
+    // The pointer rests in the panel's empty lower left corner.
+    const auto awayFromLinks = [&] { MovePointerTo(panel_, 4, ClientSize(panel_).cy - 4); };
+    awayFromLinks();
+    ASSERT_TRUE(WaitUntil([&] { return LongestBlueRow(link) == 0; }));
+
+    MovePointerTo(link, size.cx / 2, size.cy / 2);
+    // Blue letters, and a blue underline across most of the text.
+    EXPECT_TRUE(WaitUntil([&] { return LongestBlueRow(link) >= size.cx * 2 / 3; }))
+        << LongestBlueRow(link) << " of " << size.cx;
+
+    awayFromLinks();
+    EXPECT_TRUE(WaitUntil([&] { return LongestBlueRow(link) == 0; }));
+}
+
+}  // namespace
+}  // namespace fortuva::e2e
