@@ -1,0 +1,115 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "app/win32/ControlIds.h"
+#include "tests/e2e/Driver.h"
+
+namespace fortuva::e2e {
+namespace {
+
+// First 110001, 220002; second 3303; third 1250, 3450 (both end in 50);
+// fourth 06, 38 and 137 (a fourth-prize number longer than two digits).
+constexpr char kNumbers[] = "110001\r\n220002\r\n3303\r\n1250\r\n3450\r\n06\r\n38\r\n137\r\n";
+
+constexpr COLORREF kRed = RGB(255, 0, 0);
+// Each half of a blink lasts 500 ms; this leaves room for a slow machine.
+constexpr Millis kBlinkWait{5000};
+
+class Highlight : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_.CopyIn(FortuvaExePath());
+        folder_.Write(YearFileName(), kNumbers);
+        app_ = std::make_unique<AppUnderTest>(folder_.Path());
+        HWND notice = app_->WaitForBox(L"情報");
+        ASSERT_NE(notice, nullptr);
+        ASSERT_TRUE(ClickOk(notice));
+        main_ = app_->MainWindow();
+        ASSERT_NE(main_, nullptr);
+        entry_ = Control(main_, ids::Edit1);
+        ASSERT_TRUE(IsEnabled(entry_));
+    }
+
+    HWND Slot(int k) const { return Control(main_, ids::EditId(k)); }
+
+    // The slot's background as drawn: a point inside its border, to the right
+    // of its left-aligned text.
+    COLORREF SlotColour(int k) const {
+        const RECT r = ClientRectOnParent(Slot(k), main_);
+        return PixelAt(main_, r.left + (r.right - r.left) * 3 / 4, (r.top + r.bottom) / 2);
+    }
+
+    bool WaitForColour(int k, COLORREF colour, Millis timeout = kBlinkWait) const {
+        return WaitUntil([&] { return SlotColour(k) == colour; }, timeout, Millis{10});
+    }
+
+    std::wstring Result() const { return Text(Control(main_, ids::Label2)); }
+
+    TempFolder folder_;
+    std::unique_ptr<AppUnderTest> app_;
+    HWND main_ = nullptr;
+    HWND entry_ = nullptr;
+    const COLORREF buttonFace_ = GetSysColor(COLOR_BTNFACE);
+};
+
+TEST_F(Highlight, FourthPrizeSlotBlinksRedAndBackUntilTheNextEntry) {
+    // The window may not be painted yet.
+    ASSERT_TRUE(WaitForColour(8, buttonFace_));
+    ASSERT_TRUE(TypeChars(entry_, L"38"));
+    EXPECT_EQ(Result(), L"四等が当たりました\r\nおめでとう御座います");
+
+    ASSERT_TRUE(WaitForColour(8, kRed)) << "Edit8 never turned red";
+    // Only the matching slot blinks.
+    EXPECT_EQ(SlotColour(7), buttonFace_);
+    EXPECT_EQ(SlotColour(9), buttonFace_);
+    ASSERT_TRUE(WaitForColour(8, buttonFace_)) << "Edit8 stayed red";
+    ASSERT_TRUE(WaitForColour(8, kRed)) << "Edit8 did not turn red a second time";
+}
+
+TEST_F(Highlight, BlinksWhileTheConfirmationIsOpenLastMatchingSlotFirst) {
+    ASSERT_TRUE(TypeChars(entry_, L"50"));
+    HWND box = app_->WaitForBox(L"Fortuva");
+    ASSERT_NE(box, nullptr);
+    ASSERT_EQ(MessageBoxText(box), L"確認♪確認♪\r\n\r\n1250\r\n3450");
+
+    // The box opens over the window; move it aside so the slots can be seen.
+    SetWindowPos(box, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT boxRect{}, slotRect{}, overlap{};
+    ASSERT_TRUE(WaitUntil([&] {
+        GetWindowRect(box, &boxRect);
+        GetWindowRect(Slot(6), &slotRect);
+        return !IntersectRect(&overlap, &boxRect, &slotRect);
+    })) << "the confirmation still covers Edit6";
+
+    // Both third-prize slots end in 50; the later one in slot order blinks.
+    ASSERT_TRUE(WaitForColour(6, kRed)) << "Edit6 did not turn red while the confirmation was open";
+    EXPECT_TRUE(IsWindow(box) && IsVisible(box)) << "the confirmation closed by itself";
+    EXPECT_EQ(SlotColour(5), buttonFace_);
+
+    ASSERT_TRUE(ClickOk(box));
+    EXPECT_TRUE(WaitUntil([&] { return Text(entry_).empty(); }));
+    EXPECT_TRUE(WaitForColour(6, buttonFace_));
+    EXPECT_TRUE(WaitForColour(6, kRed)) << "Edit6 stopped blinking when the confirmation closed";
+}
+
+TEST_F(Highlight, NextEntryRestoresTheSlotAndANoPrizeCheckLeavesItSo) {
+    ASSERT_TRUE(TypeChars(entry_, L"38"));
+    ASSERT_TRUE(WaitForColour(8, kRed));
+    // Typed while the slot is red, so it must be put back, not just left.
+    ASSERT_TRUE(TypeChars(entry_, L"99"));
+    EXPECT_EQ(Result(), L"残念です\r\n次に期待しましょう");
+    EXPECT_TRUE(WaitForColour(8, buttonFace_, Millis{2000}));
+    EXPECT_FALSE(WaitForColour(8, kRed, Millis{1500})) << "Edit8 blinks on after a no-prize entry";
+}
+
+TEST_F(Highlight, FourthPrizeSlotLongerThanTwoDigitsBlinks) {
+    ASSERT_TRUE(TypeChars(entry_, L"37"));
+    ASSERT_EQ(Result(), L"四等が当たりました\r\nおめでとう御座います");
+    ASSERT_TRUE(WaitForColour(9, kRed)) << "Edit9 (137) never turned red for the entry 37";
+    ASSERT_TRUE(WaitForColour(9, buttonFace_));
+    ASSERT_TRUE(WaitForColour(9, kRed));
+}
+
+}  // namespace
+}  // namespace fortuva::e2e
