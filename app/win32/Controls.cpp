@@ -73,7 +73,12 @@ bool Win32Panel::Visible() const { return (GetWindowLongW(hwnd_, GWL_STYLE) & WS
 
 void Win32Panel::SetVisible(bool visible) {
     if (visible) SetWindowPos(hwnd_, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    // A control hidden with the panel gives up the focus to the window, so
+    // that no hidden control takes keys; a focus outside the panel stays.
+    HWND focus = GetFocus();
+    bool focusInside = !visible && focus && (focus == hwnd_ || IsChild(hwnd_, focus));
     ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+    if (focusInside) ::SetFocus(GetParent(hwnd_));
 }
 
 void Win32Panel::FillParent() {
