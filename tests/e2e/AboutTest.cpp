@@ -85,10 +85,7 @@ protected:
         program_.CopyIn(FortuvaExePath());
         program_.Write(YearFileName(), "123456\r\n654321\r\n4567\r\n0123\r\n3210\r\n05\r\n38\r\n71\r\n");
         app_ = std::make_unique<AppUnderTest>(program_.Path());
-        HWND notice = app_->WaitForBox(L"情報");
-        ASSERT_NE(notice, nullptr);
-        ASSERT_TRUE(ClickOk(notice));
-        main_ = app_->MainWindow();
+        main_ = app_->PassNotice();
         ASSERT_NE(main_, nullptr);
         panel_ = Control(main_, ids::Panel2);
         edit1_ = Control(main_, ids::Edit1);

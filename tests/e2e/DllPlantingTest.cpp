@@ -182,10 +182,7 @@ std::vector<Module> ModulesOf(DWORD pid) {
 // Starts, checks (every outcome, the confirmation too), speaks, opens the
 // file dialog and cancels it, and shows the about panel.
 void UseEveryFeature(const AppUnderTest& app) {
-    HWND notice = app.WaitForBox(L"情報");
-    ASSERT_NE(notice, nullptr);
-    ASSERT_TRUE(ClickOk(notice));
-    HWND main = app.MainWindow();
+    HWND main = app.PassNotice();
     ASSERT_NE(main, nullptr);
     HWND entry = Control(main, ids::Edit1);
     HWND result = Control(main, ids::Label2);

@@ -232,6 +232,12 @@ DWORD AppUnderTest::ExitCode() const {
     return code;
 }
 
+HWND AppUnderTest::PassNotice(Millis timeout) const {
+    HWND notice = WaitForBox(L"情報", timeout);
+    if (!notice || !ClickOk(notice, timeout)) return nullptr;
+    return MainWindow(timeout);
+}
+
 HWND AppUnderTest::MainWindow(Millis timeout) const {
     HWND found = nullptr;
     WaitUntil(

@@ -77,6 +77,9 @@ public:
     bool WaitForExit(Millis timeout = kDefaultTimeout) const;
     DWORD ExitCode() const;  // STILL_ACTIVE while running
 
+    // Answers the start-up notice with OK and returns the main window, or
+    // nullptr when either does not appear.
+    HWND PassNotice(Millis timeout = kDefaultTimeout) const;
     // The visible main window (class TMainForm), or nullptr.
     HWND MainWindow(Millis timeout = kDefaultTimeout) const;
     // A visible message box of the program, with this title unless empty.

@@ -22,10 +22,7 @@ protected:
         folder_.CopyIn(FortuvaExePath());
         folder_.Write(YearFileName(), kNumbers);
         app_ = std::make_unique<AppUnderTest>(folder_.Path());
-        HWND notice = app_->WaitForBox(L"情報");
-        ASSERT_NE(notice, nullptr);
-        ASSERT_TRUE(ClickOk(notice));
-        main_ = app_->MainWindow();
+        main_ = app_->PassNotice();
         ASSERT_NE(main_, nullptr);
         entry_ = Control(main_, ids::Edit1);
         ASSERT_TRUE(IsEnabled(entry_));

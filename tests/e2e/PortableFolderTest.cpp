@@ -15,10 +15,7 @@ TEST(PortableFolder, RunsAndLoadsFromAFolderWithASpaceAndJapanese) {
     folder.CopyIn(FortuvaExePath(), sub + L"Fortuva.exe");
     folder.Write(sub + YearFileName(), "11\r\n22\r\n33\r\n44\r\n55\r\n66\r\n77\r\n88\r\n");
     AppUnderTest app(folder.File(sub));
-    HWND notice = app.WaitForBox(L"情報");
-    ASSERT_NE(notice, nullptr);
-    ASSERT_TRUE(ClickOk(notice));
-    HWND main = app.MainWindow();
+    HWND main = app.PassNotice();
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(Text(main), L"Fortuva - [" + std::to_wstring(CurrentYear()) + L"年用]");
     EXPECT_EQ(Text(Control(main, ids::EditId(9))), L"88");
