@@ -3,6 +3,7 @@
 #include <string>
 
 #include "app/win32/Controls.h"
+#include "app/win32/WideText.h"
 
 namespace fortuva::win32 {
 
@@ -45,7 +46,7 @@ void Paint(HWND hwnd, LinkState& state) {
     GetClientRect(hwnd, &r);
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    WideString text(static_cast<std::size_t>(length) + 1, L'\0');
     text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
     HGDIOBJ old = SelectObject(dc, DrawingFont(hwnd, state));
     SetBkMode(dc, TRANSPARENT);

@@ -45,7 +45,7 @@ bool VersionApi::QueryString(const void* buffer, const std::string& subBlock, st
     if (!Query(buffer, subBlock, &found, &chars)) return false;
     // The value ends at its terminating zero, which the length may or may not count.
     const wchar_t* begin = static_cast<const wchar_t*>(found);
-    std::wstring wide;
+    WideString wide;
     if (begin != nullptr) {
         UINT n = 0;
         while (n < chars && begin[n] != L'\0') ++n;

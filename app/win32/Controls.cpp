@@ -19,7 +19,7 @@ COLORREF ColorRef(TColor color) {
 
 std::string WindowText(HWND hwnd) {
     int length = GetWindowTextLengthW(hwnd);
-    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    WideString text(static_cast<std::size_t>(length) + 1, L'\0');
     int got = GetWindowTextW(hwnd, text.data(), length + 1);
     text.resize(static_cast<std::size_t>(got));
     return Narrow(text);
@@ -43,7 +43,7 @@ void Win32Edit::SetFocus() { ::SetFocus(hwnd_); }
 std::string Win32Label::Caption() const { return WindowText(hwnd_); }
 
 void FitToText(HWND label) {
-    std::wstring text = Widen(WindowText(label));
+    WideString text = Widen(WindowText(label));
     HDC dc = GetDC(label);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
     SIZE size{};

@@ -97,7 +97,7 @@ void MainWindow::RegisterClasses() {
 
 HWND MainWindow::Child(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style, int id, int x,
                        int y, int width, int height, HFONT font) {
-    DWORD exStyle = (windowClass == std::wstring(L"Edit")) ? WS_EX_CLIENTEDGE : 0;
+    DWORD exStyle = (lstrcmpW(windowClass, L"Edit") == 0) ? WS_EX_CLIENTEDGE : 0;
     HWND hwnd = CreateWindowExW(exStyle, windowClass, Widen(text).c_str(), style, Scale(x), Scale(y), Scale(width),
                                 Scale(height), parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_,
                                 nullptr);
@@ -229,7 +229,7 @@ void MainWindow::AddTooltips() {
                                nullptr);
     SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     auto add = [&](int id, const char* hint) {
-        std::wstring text = Widen(hint);
+        WideString text = Widen(hint);
         TOOLINFOW tool{};
         tool.cbSize = sizeof(tool);
         tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
@@ -292,7 +292,7 @@ LRESULT MainWindow::OnControlColor(HWND control, HDC dc) {
 }
 
 void MainWindow::DrawResult(const DRAWITEMSTRUCT& item) {
-    std::wstring text = Widen(label2_->Caption());
+    WideString text = Widen(label2_->Caption());
     RECT area = item.rcItem;
     FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
     HGDIOBJ oldFont = SelectObject(item.hDC, boldFont_);

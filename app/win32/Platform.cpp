@@ -4,8 +4,8 @@
 
 namespace fortuva::win32 {
 
-std::wstring ModulePath() {
-    std::wstring path(MAX_PATH, L'\0');
+WideString ModulePath() {
+    WideString path(MAX_PATH, L'\0');
     for (;;) {
         DWORD got = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
         if (got < path.size()) {

@@ -3,11 +3,12 @@
 #include <windows.h>
 
 #include "app/Platform.h"
+#include "app/win32/WideText.h"
 
 namespace fortuva::win32 {
 
 // The full path of the running executable.
-std::wstring ModulePath();
+WideString ModulePath();
 
 class Win32Platform : public IPlatform {
 public:

@@ -4,15 +4,15 @@
 
 namespace fortuva::win32 {
 
-std::wstring Widen(const std::string& cp932) {
-    if (cp932.empty()) return std::wstring();
+WideString Widen(const std::string& cp932) {
+    if (cp932.empty()) return WideString();
     int n = MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), nullptr, 0);
-    std::wstring out(static_cast<std::size_t>(n), L'\0');
+    WideString out(static_cast<std::size_t>(n), L'\0');
     MultiByteToWideChar(932, 0, cp932.data(), static_cast<int>(cp932.size()), out.data(), n);
     return out;
 }
 
-std::string Narrow(const std::wstring& wide) {
+std::string Narrow(const WideString& wide) {
     if (wide.empty()) return std::string();
     int n = WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');
@@ -20,8 +20,8 @@ std::string Narrow(const std::wstring& wide) {
     return out;
 }
 
-std::wstring PathW(const NativePath& path) { return std::wstring(path.begin(), path.end()); }
+WideString PathW(const NativePath& path) { return WideString(path.begin(), path.end()); }
 
-NativePath FromPathW(const std::wstring& path) { return NativePath(path.begin(), path.end()); }
+NativePath FromPathW(const WideString& path) { return NativePath(path.begin(), path.end()); }
 
 }  // namespace fortuva::win32

@@ -24,7 +24,7 @@ void Play(LPCWSTR sound, UINT flags) {
 void Win32SoundPlayer::PlayFile(const NativePath& path) { Play(PathW(path).c_str(), 0); }
 
 bool Win32SoundPlayer::PlayEmbedded(const std::string& resourceName) {
-    std::wstring name = Widen(resourceName);
+    WideString name = Widen(resourceName);
     HRSRC found = FindResourceW(nullptr, name.c_str(), RT_RCDATA);
     if (!found) return false;
     HGLOBAL handle = LoadResource(nullptr, found);

@@ -16,13 +16,13 @@ using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
 bool Win32FileDialog::Execute(OpenDialogState& state) {
     static const auto getOpenFileName = SystemProc<GetOpenFileNameFunction>(L"comdlg32.dll", "GetOpenFileNameW");
     // "shown|pattern|..." becomes the dialog's list of zero-ended strings.
-    std::wstring filter = Widen(state.Filter);
+    WideString filter = Widen(state.Filter);
     for (wchar_t& c : filter)
         if (c == L'|') c = L'\0';
     filter.push_back(L'\0');
-    std::wstring title = Widen(state.Title);
-    std::wstring defaultExt = Widen(state.DefaultExt);
-    std::wstring file = PathW(state.FileName);
+    WideString title = Widen(state.Title);
+    WideString defaultExt = Widen(state.DefaultExt);
+    WideString file = PathW(state.FileName);
     file.resize(std::max(kPathRoom, file.size() + 1), L'\0');
 
     OPENFILENAMEW dialog{};
