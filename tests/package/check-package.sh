@@ -64,6 +64,10 @@ pe = struct.unpack_from("<I", d, 0x3c)[0] if d[:2] == b"MZ" else 0
 sys.exit(0 if d[pe:pe + 4] == b"PE\0\0" and struct.unpack_from("<H", d, pe + 4)[0] == 0x14c else 1)' "$1" 2>/dev/null
 }
 check "Fortuva.exe is a 32-bit Windows executable" is_pe32 "$dir/Fortuva.exe"
+# The end-to-end tests run the built executable; the zip must carry that one.
+if [ -n "${FORTUVA_EXE:-}" ]; then
+    check "Fortuva.exe is the tested executable, byte for byte" cmp -s "$dir/Fortuva.exe" "$FORTUVA_EXE"
+fi
 
 readme="$dir/ReadMe.txt"
 starts_with_bom() { [ "$(head -c 3 "$1" | od -An -tx1 | tr -d ' ')" = efbbbf ]; }
