@@ -18,7 +18,7 @@
 # fortuva_wine_stop, fortuva_cleanup.
 
 # Bump when the registry settings below change, so old prefixes get them.
-_FORTUVA_WINE_SETTINGS_VERSION=1
+_FORTUVA_WINE_SETTINGS_VERSION=2
 
 _fortuva_wine_dir() {
     printf '%s\n' "${FORTUVA_WINE_DIR:-/tmp/fortuva-wine-${UID:-$(id -u)}}"
@@ -108,6 +108,11 @@ fortuva_wine_prefix() {
             rm -rf "$WINEPREFIX"
         fi
         wineboot -i </dev/null >"$dir/wineboot.log" 2>&1 || exit 1
+        # Wine draws its own window frames here; their caption buttons need
+        # Marlett, which this Wine build does not find among its own fonts.
+        if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+            cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || exit 1
+        fi
         face=$(_fortuva_ipa_face)
         reg="$dir/fortuva.reg"
         _fortuva_write_registry "$reg" "$face" || exit 1
