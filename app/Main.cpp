@@ -21,6 +21,10 @@ TComponent* TMainForm::FindComponent(const std::string& name) const {
     return nullptr;
 }
 
+NativePath TMainForm::ProgramFile(const std::string& name) {
+    return FolderOf(s_.Platform.ExecutablePath()) + AsciiPath(name);
+}
+
 void TMainForm::EnableEntry() {
     c_.Edit1.SetColor(TColor::Window);
     c_.Edit1.SetEnabled(true);
@@ -32,7 +36,7 @@ void TMainForm::FormCreate() {
     s_.Platform.ShowMessage(MessageKind::Information, "情報",
                             "「Fortuva」はFreeSoftですが、\r\n宜しければご寄付をお願いします。");
     int year = s_.Platform.CurrentYear();
-    NativePath path = FolderOf(s_.Platform.ExecutablePath()) + AsciiPath(DecimalText(year) + ".txt");
+    NativePath path = ProgramFile(DecimalText(year) + ".txt");
     if (s_.Files.FileExists(path)) {
         // A year file that cannot be read leaves the window waiting for a
         // file, but start-up still goes on to its last step.

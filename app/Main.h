@@ -94,6 +94,8 @@ private:
     void PrepareAboutPanel();
     TComponent* FindComponent(const std::string& name) const;
     void EnableEntry();
+    // A file of the program folder, never of the working directory.
+    NativePath ProgramFile(const std::string& name);
     // The caption "Fortuva - [" + label + "年用]".
     void SetCaptionLabel(const NativePath& label);
 

@@ -8,7 +8,7 @@ namespace fortuva {
 void TMainForm::Announce(int clip) {
     const std::string digit = DecimalText(clip);
     // Looked up afresh each time, so override files may come and go.
-    NativePath override = FolderOf(s_.Platform.ExecutablePath()) + AsciiPath(digit + ".wav");
+    NativePath override = ProgramFile(digit + ".wav");
     if (s_.Files.FileExists(override)) {
         s_.Sound.PlayFile(override);
         return;

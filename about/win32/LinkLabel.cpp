@@ -45,9 +45,7 @@ void Paint(HWND hwnd, LinkState& state) {
     RECT r;
     GetClientRect(hwnd, &r);
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    int length = GetWindowTextLengthW(hwnd);
-    WideString text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+    WideString text = WindowTextW(hwnd);
     HGDIOBJ old = SelectObject(dc, DrawingFont(hwnd, state));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, state.color);

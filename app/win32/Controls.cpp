@@ -17,13 +17,14 @@ COLORREF ColorRef(TColor color) {
     return GetSysColor(COLOR_BTNFACE);
 }
 
-std::string WindowText(HWND hwnd) {
+WideString WindowTextW(HWND hwnd) {
     int length = GetWindowTextLengthW(hwnd);
     WideString text(static_cast<std::size_t>(length) + 1, L'\0');
-    int got = GetWindowTextW(hwnd, text.data(), length + 1);
-    text.resize(static_cast<std::size_t>(got));
-    return Narrow(text);
+    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
+    return text;
 }
+
+std::string WindowText(HWND hwnd) { return Narrow(WindowTextW(hwnd)); }
 
 std::string Win32Edit::Text() const { return WindowText(hwnd_); }
 
@@ -43,7 +44,7 @@ void Win32Edit::SetFocus() { ::SetFocus(hwnd_); }
 std::string Win32Label::Caption() const { return WindowText(hwnd_); }
 
 void FitToText(HWND label) {
-    WideString text = Widen(WindowText(label));
+    WideString text = WindowTextW(label);
     HDC dc = GetDC(label);
     HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
     SIZE size{};

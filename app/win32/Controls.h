@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/Controls.h"
+#include "app/win32/WideText.h"
 
 namespace fortuva::win32 {
 
@@ -110,7 +111,8 @@ private:
     HWND hwnd_;
 };
 
-// The window text of any window, in code page 932.
+// The window text of any window, as Windows holds it and in code page 932.
+WideString WindowTextW(HWND hwnd);
 std::string WindowText(HWND hwnd);
 
 // Sizes a label to its text in its own font.

@@ -20,8 +20,17 @@ constexpr int kFontPixels = 12;
 constexpr wchar_t kFontFace[] = L"ＭＳ Ｐゴシック";
 constexpr wchar_t kPanelClass[] = L"FortuvaPanel";
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS;
+// The tool buttons' hints, which are also their window texts.
+const char* const kOpenHint = "当選番号ファイルを開きます";
+const char* const kAboutHint = "バージョン情報";
 
 MainWindow* WindowOf(HWND hwnd) { return reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA)); }
+
+// Frames lie beneath the controls they hold, so that each control paints
+// itself and the frames paint around it.
+void PutBeneath(const std::vector<HWND>& frames) {
+    for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
 
 HICON LoadIconSized(HINSTANCE instance, const wchar_t* name, int size) {
     return static_cast<HICON>(LoadImageW(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
@@ -40,7 +49,6 @@ MainWindow::MainWindow(HINSTANCE instance) : instance_(instance) {
     boldFont_ = CreateFontW(-Scale(kFontPixels), 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                             OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
                             kFontFace);
-    windowBrush_ = CreateSolidBrush(GetSysColor(COLOR_WINDOW));
     bigIcon_ = LoadIconSized(instance_, L"MAINICON", GetSystemMetrics(SM_CXICON));
     smallIcon_ = LoadIconSized(instance_, L"MAINICON", GetSystemMetrics(SM_CXSMICON));
     openGlyph_ = LoadIconSized(instance_, L"OPENGLYPH", GetSystemMetrics(SM_CXSMICON));
@@ -51,7 +59,6 @@ MainWindow::~MainWindow() {
     form_.reset();
     DeleteObject(font_);
     DeleteObject(boldFont_);
-    DeleteObject(windowBrush_);
     if (bigIcon_) DestroyIcon(bigIcon_);
     if (smallIcon_) DestroyIcon(smallIcon_);
     if (openGlyph_) DestroyIcon(openGlyph_);
@@ -141,10 +148,9 @@ void MainWindow::CreateControls() {
 
     FitToText(Child(main_, L"Static", "下二桁を入力して下さい:", kChild | SS_LEFTNOWORDWRAP | SS_NOPREFIX, ids::Label1,
                     8, 8, 124, 12));
-    SetToolButtonGlyph(
-        Child(main_, kToolButtonClass, "当選番号ファイルを開きます", kChild, ids::SpeedButton1, 112, 48, 23, 22),
-        openGlyph_);
-    SetToolButtonGlyph(Child(main_, kToolButtonClass, "バージョン情報", kChild, ids::SpeedButton2, 8, 48, 23, 22),
+    SetToolButtonGlyph(Child(main_, kToolButtonClass, kOpenHint, kChild, ids::SpeedButton1, 112, 48, 23, 22),
+                       openGlyph_);
+    SetToolButtonGlyph(Child(main_, kToolButtonClass, kAboutHint, kChild, ids::SpeedButton2, 8, 48, 23, 22),
                        aboutGlyph_);
     edit(1, 8, 24, 129);
     frames.push_back(group(1, "一等", 144, 0, 113, 73));
@@ -159,8 +165,7 @@ void MainWindow::CreateControls() {
     edit(7, 280, 96, 89);
     edit(8, 280, 120, 89);
     edit(9, 280, 144, 89);
-    panel1_ = Child(main_, L"Static", "", kChild | SS_ETCHEDFRAME, ids::Panel1, 0, 72, 137, 81);
-    frames.push_back(panel1_);
+    frames.push_back(Child(main_, L"Static", "", kChild | SS_ETCHEDFRAME, ids::Panel1, 0, 72, 137, 81));
     HWND label2 = Child(main_, L"Static", "", kChild | SS_OWNERDRAW | SS_NOTIFY, ids::Label2, 2, 74, 133, 77,
                         boldFont_);
     label2_ = std::make_unique<Win32Label>("Label2", label2);
@@ -172,9 +177,7 @@ void MainWindow::CreateControls() {
     SetWindowLongW(panel2_, GWL_EXSTYLE, GetWindowLongW(panel2_, GWL_EXSTYLE) | WS_EX_CONTROLPARENT);
     panel2Control_ = std::make_unique<Win32Panel>("Panel2", panel2_);
     CreateAboutPanel();
-    // Frames lie beneath the controls they hold, so that each control paints
-    // itself and the frames paint around it.
-    for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PutBeneath(frames);
     timer_ = std::make_unique<Win32Timer>("Timer", main_, kTimerId, kTimerInterval);
     window_ = std::make_unique<Win32Window>(main_);
     fileDialog_.SetOwner(main_);
@@ -209,9 +212,9 @@ void MainWindow::CreateAboutPanel() {
         frames.push_back(Child(panel2_, L"Static", "", child | SS_ETCHEDFRAME, bevel, 0, top + 6, 201, 43));
         FitToText(Child(panel2_, L"Static", name, child | SS_NOPREFIX, title, 8, top, 0, 0));
         links_.push_back(std::make_unique<Win32Label>(
-            mailName, Child(panel2_, kLinkLabelClass, "LMail", child, mail, 16, top + 16, 0, 0), tag, true));
+            mailName, Child(panel2_, kLinkLabelClass, "LMail", child, mail, 16, top + 16, 0, 0), tag));
         links_.push_back(std::make_unique<Win32Label>(
-            urlName, Child(panel2_, kLinkLabelClass, "LURL", child, url, 16, top + 32, 0, 0), tag, true));
+            urlName, Child(panel2_, kLinkLabelClass, "LURL", child, url, 16, top + 32, 0, 0), tag));
     };
     author(ids::Bevel1, ids::Label4, "Telvi(システム)", 56, ids::LMail, ids::LURL, 0, "LMail", "LURL");
     author(ids::Bevel1 + 1, ids::Label5, "KavrinLusemi(ボイス)", 112, ids::LMail1, ids::LURL1, 1, "LMail1", "LURL1");
@@ -220,14 +223,15 @@ void MainWindow::CreateAboutPanel() {
                     "このソフトはフリーソフトです。転載・再配布は自由ですが、改変したものを配布するときは作者までご連絡"
                     "下さい。雑誌等への収録はご一報下さい。",
                     child | SS_LEFT | SS_NOPREFIX, ids::Label7, 216, 72, 153, 89);
-    for (HWND frame : frames) SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    PutBeneath(frames);
 }
 
 void MainWindow::AddTooltips() {
-    tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                               CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, main_, nullptr, instance_,
-                               nullptr);
-    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // Owned by the main window, which destroys it.
+    HWND tooltip = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                   CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, main_, nullptr,
+                                   instance_, nullptr);
+    SendMessageW(tooltip, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     auto add = [&](int id, const char* hint) {
         WideString text = Widen(hint);
         TOOLINFOW tool{};
@@ -236,10 +240,10 @@ void MainWindow::AddTooltips() {
         tool.hwnd = main_;
         tool.uId = reinterpret_cast<UINT_PTR>(GetDlgItem(main_, id));
         tool.lpszText = text.data();
-        SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+        SendMessageW(tooltip, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
     };
-    add(ids::SpeedButton1, "当選番号ファイルを開きます");
-    add(ids::SpeedButton2, "バージョン情報");
+    add(ids::SpeedButton1, kOpenHint);
+    add(ids::SpeedButton2, kAboutHint);
     add(ids::Label2, "ココに結果が表示されます");
 }
 
@@ -281,18 +285,16 @@ LRESULT MainWindow::OnControlColor(HWND control, HDC dc) {
     }
     for (const auto& edit : edits_) {
         if (edit->Handle() != control) continue;
-        TColor color = edit->Color();
-        SetBkColor(dc, ColorRef(color));
-        if (color == TColor::Window) return reinterpret_cast<LRESULT>(windowBrush_);
-        if (color == TColor::BtnFace) return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-        SetDCBrushColor(dc, ColorRef(color));
+        const COLORREF color = ColorRef(edit->Color());
+        SetBkColor(dc, color);
+        SetDCBrushColor(dc, color);
         return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
     return DefWindowProcW(main_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
 }
 
 void MainWindow::DrawResult(const DRAWITEMSTRUCT& item) {
-    WideString text = Widen(label2_->Caption());
+    WideString text = WindowTextW(label2_->Handle());
     RECT area = item.rcItem;
     FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
     HGDIOBJ oldFont = SelectObject(item.hDC, boldFont_);

@@ -51,13 +51,10 @@ private:
     int dpi_ = 96;
     HWND application_ = nullptr;
     HWND main_ = nullptr;
-    HWND panel1_ = nullptr;
     HWND panel2_ = nullptr;
-    HWND tooltip_ = nullptr;
     HWND focus_ = nullptr;  // the focused control while the window is inactive
     HFONT font_ = nullptr;
     HFONT boldFont_ = nullptr;
-    HBRUSH windowBrush_ = nullptr;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
     HICON openGlyph_ = nullptr;

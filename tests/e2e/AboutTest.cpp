@@ -102,12 +102,7 @@ protected:
         return WaitUntil([&] { return !IsVisible(panel_); });
     }
 
-    // Whether the slot's background is red: sampled right of its text.
-    bool SlotIsRed(HWND slot) const {
-        const RECT box = ClientRectOnParent(slot, main_);
-        const COLORREF colour = PixelAt(main_, box.right - 6, (box.top + box.bottom) / 2);
-        return colour == RGB(255, 0, 0);
-    }
+    bool SlotIsRed(HWND slot) const { return BackgroundOf(slot) == RGB(255, 0, 0); }
 
     // Red, then not, then red again: the slot blinks.
     bool Blinks(HWND slot) const {

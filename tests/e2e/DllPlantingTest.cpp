@@ -38,9 +38,7 @@ std::wstring Lower(std::wstring text) {
 }
 
 std::wstring FakeDllFolder() {
-    std::wstring path = L"Z:" FORTUVA_FAKE_DLL_DIR "/";
-    std::replace(path.begin(), path.end(), L'/', L'\\');
-    return path;
+    return HostPath(L"" FORTUVA_FAKE_DLL_DIR "/");
 }
 
 // The folder as the loader spells it, so that paths compare and the

@@ -106,6 +106,14 @@ std::string Utf8(const std::wstring& text) {
 
 // ---- Files -------------------------------------------------------------
 
+std::wstring HostPath(std::wstring path) {
+    if (path.empty() || path.front() != L'/') return path;
+    for (auto& c : path) {
+        if (c == L'/') c = L'\\';
+    }
+    return L"Z:" + path;
+}
+
 std::wstring FortuvaExePath() {
     std::vector<wchar_t> buffer(32768);
     const DWORD n = GetEnvironmentVariableW(L"FORTUVA_EXE", buffer.data(),
@@ -113,13 +121,7 @@ std::wstring FortuvaExePath() {
     if (n == 0 || n >= buffer.size()) {
         throw std::runtime_error("FORTUVA_EXE is not set to the path of Fortuva.exe");
     }
-    std::wstring path(buffer.data(), n);
-    if (path.front() == L'/') {  // a Unix path; Wine shows the root as Z:
-        for (auto& c : path) {
-            if (c == L'/') c = L'\\';
-        }
-        path = L"Z:" + path;
-    }
+    const std::wstring path = HostPath(std::wstring(buffer.data(), n));
     const DWORD attributes = GetFileAttributesW(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES || (attributes & FILE_ATTRIBUTE_DIRECTORY)) {
         throw std::runtime_error("FORTUVA_EXE names no file: " + Utf8(path));
@@ -453,6 +455,11 @@ COLORREF PixelAt(HWND window, int x, int y) {
     const COLORREF colour = GetPixel(screen, point.x, point.y);
     ReleaseDC(nullptr, screen);
     return colour;
+}
+
+COLORREF BackgroundOf(HWND control) {
+    const SIZE size = ClientSize(control);
+    return PixelAt(control, size.cx - 4, size.cy / 2);
 }
 
 void ClickAt(HWND window, int x, int y) {

@@ -26,6 +26,10 @@ bool WaitUntil(const std::function<bool()>& done, Millis timeout = kDefaultTimeo
 
 // ---- Files -------------------------------------------------------------
 
+// A Unix path as the program under Wine sees it (Wine shows / as drive Z:);
+// a Windows path stays as it is.
+std::wstring HostPath(std::wstring path);
+
 // The Fortuva.exe under test, from the environment variable FORTUVA_EXE
 // (a Windows path, or a Unix path which Wine maps to drive Z:).
 std::wstring FortuvaExePath();
@@ -145,6 +149,10 @@ SIZE ClientSize(HWND window);
 
 // Screen colour at a point of the window's client area, as drawn on screen.
 COLORREF PixelAt(HWND window, int x, int y);
+
+// The background colour of a control as drawn, read inside its right edge,
+// clear of left-aligned text.
+COLORREF BackgroundOf(HWND control);
 
 // A left click at a point of the window's client area (button down and up
 // messages); a click in the middle when no point is given.

@@ -30,12 +30,7 @@ protected:
 
     HWND Slot(int k) const { return Control(main_, ids::EditId(k)); }
 
-    // The slot's background as drawn: a point inside its border, to the right
-    // of its left-aligned text.
-    COLORREF SlotColour(int k) const {
-        const RECT r = ClientRectOnParent(Slot(k), main_);
-        return PixelAt(main_, r.left + (r.right - r.left) * 3 / 4, (r.top + r.bottom) / 2);
-    }
+    COLORREF SlotColour(int k) const { return BackgroundOf(Slot(k)); }
 
     bool WaitForColour(int k, COLORREF colour, Millis timeout = kBlinkWait) const {
         return WaitUntil([&] { return SlotColour(k) == colour; }, timeout, Millis{10});

@@ -28,18 +28,14 @@ const Outcome kThird{L"50", L"\r\n三等かもしれません\r\no(^o^)oドキ�
 const Outcome kFourth{L"38", L"四等が当たりました\r\nおめでとう御座います", L""};
 const std::vector<Outcome> kEveryClip{kNoPrize, kFirst, kSecond, kThird, kFourth};
 
-// A file of the source tree, as the test sees it (Wine shows / as Z:).
-std::wstring SourceFile(const char* relative) {
-    std::wstring path = L"Z:";
-    for (const char* c = FORTUVA_SOURCE_DIR; *c; ++c) path += *c == '/' ? L'\\' : wchar_t(*c);
-    for (const char* c = relative; *c; ++c) path += *c == '/' ? L'\\' : wchar_t(*c);
-    return path;
+// A file of the source tree, as the test sees it.
+std::wstring SourceFile(const std::string& relative) {
+    const std::string path = FORTUVA_SOURCE_DIR + relative;
+    return HostPath(std::wstring(path.begin(), path.end()));
 }
 
 HWND StartReady(const AppUnderTest& app) {
-    HWND notice = app.WaitForBox(L"情報");
-    if (!notice || !ClickOk(notice)) return nullptr;
-    HWND main = app.MainWindow();
+    HWND main = app.PassNotice();
     return main && IsEnabled(Control(main, ids::Edit1)) ? main : nullptr;
 }
 

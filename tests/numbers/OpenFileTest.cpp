@@ -40,9 +40,7 @@ TEST_F(OpenFileTest, OpeningMakesTheWindowReady) {
     EXPECT_EQ(f.fileDialog.shown.FileName, u"");
     EXPECT_EQ(f.edit[9]->text, "8");
     EXPECT_EQ(f.window.caption, "Fortuva - [2003年用]");
-    EXPECT_TRUE(f.edit[1]->enabled);
-    EXPECT_TRUE(f.edit[1]->focused);
-    EXPECT_EQ(f.edit[1]->color, TColor::Window);
+    EXPECT_TRUE(f.EntryReady());
 }
 
 TEST_F(OpenFileTest, RemembersFileAndFilterButNotACancel) {

@@ -212,6 +212,10 @@ struct FormFixture {
     // Types the text into the entry box, raising its change event.
     void Type(const std::string& text) { edit[1]->SetText(text); }
     void FillSlots(const std::vector<std::string>& texts);
+    // The entry box as a taken file leaves it: window colour, enabled, focused.
+    bool EntryReady() const {
+        return edit[1]->color == TColor::Window && edit[1]->enabled && edit[1]->focused;
+    }
     // Journal entries that start with one of the prefixes, in order.
     std::vector<std::string> Events(const std::vector<std::string>& prefixes) const;
 
