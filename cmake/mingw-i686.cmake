@@ -8,5 +8,6 @@ set(CMAKE_FIND_ROOT_PATH /usr/i686-w64-mingw32)
 set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-# Tests of the cross build run under Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR wine)
+# Tests of the cross build run under 32-bit Wine, through the loader itself
+# rather than a distribution wrapper that may pick another one.
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_LIST_DIR}/../scripts/wine.sh 32)

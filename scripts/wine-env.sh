@@ -2,20 +2,33 @@
 # Source it from bash:
 #
 #   . scripts/wine-env.sh
+#   fortuva_wine_choose        # 32- or 64-bit Wine; says which and why
 #   fortuva_display            # private Xvfb unless $DISPLAY already works
-#   fortuva_wine_prefix        # throwaway 32-bit prefix with Japanese fonts
+#   fortuva_wine_prefix        # throwaway prefix with Japanese fonts
 #   fortuva_wine_keep_server   # optional: faster program starts
-#   wine build-win/e2e_tests.exe
+#   fortuva_wine build/win/fortuva_e2e.exe
 #
-# Everything lives under $FORTUVA_WINE_DIR (default /tmp/fortuva-wine-$UID);
-# deleting that folder resets it. Nothing here prompts or uses the network.
+# The choice: 32-bit Wine when this host runs it, otherwise 64-bit Wine
+# (hosts whose kernel runs no 32-bit programs); FORTUVA_WINE_ARCH=32|64
+# forces one. It is made once and exported (FORTUVA_WINE_BITS, WINELOADER,
+# WINEARCH), so every Wine started below, and scripts/wine.sh in the test
+# runs, use the same loader and prefix. The loaders are started directly:
+# Debian's `wine` wrapper takes the 32-bit one whenever it is installed,
+# even where it cannot run. FORTUVA_WINE32_LOADER / FORTUVA_WINE64_LOADER
+# point at the loaders of a Wine installed elsewhere.
+#
+# Everything lives under $FORTUVA_WINE_DIR (default /tmp/fortuva-wine-$UID),
+# one prefix per architecture; deleting that folder resets it. Nothing here
+# prompts or uses the network. Whatever fails says what, with the end of its
+# log, and what to try.
 # What is started here is stopped when the sourcing shell exits
 # (fortuva_cleanup, chained in front of its EXIT trap); the Xvfb also goes
 # by itself when that shell dies without running its trap. Call these in the
 # shell itself, not in $(...) or a pipeline, so their exports stay.
 #
-# Functions: fortuva_display, fortuva_wine_prefix, fortuva_wine_keep_server,
-# fortuva_wine_stop, fortuva_cleanup.
+# Functions: fortuva_wine_choose, fortuva_wine, fortuva_display,
+# fortuva_wine_prefix, fortuva_wine_keep_server, fortuva_wine_stop,
+# fortuva_cleanup.
 
 # Bump when the registry settings below change, so old prefixes get them.
 _FORTUVA_WINE_SETTINGS_VERSION=2
@@ -26,6 +39,109 @@ _fortuva_wine_dir() {
 
 _fortuva_log() {
     printf 'wine-env: %s\n' "$*" >&2
+}
+
+# The last lines of a log, indented, for a failure message.
+_fortuva_log_tail() {
+    if [ -s "$1" ]; then
+        tail -n "${2:-12}" "$1" | sed 's/^/    /' >&2
+    else
+        printf '    (%s is empty)\n' "$1" >&2
+    fi
+}
+
+# Asks a Wine loader for its version, which needs the loader to run on this
+# host. Sets _fortuva_probe to the version, or to why it cannot run.
+_fortuva_wine_probe() {
+    local loader=$1 out rc=0
+    if [ ! -e "$loader" ]; then
+        _fortuva_probe="$loader is not installed"
+        return 1
+    fi
+    # Started by bash, which reports a file the kernel refuses as such
+    # (timeout alone would hand it to /bin/sh as a script).
+    out=$(timeout 60 bash -c '"$1" --version' bash "$loader" </dev/null 2>&1) || rc=$?
+    if [ $rc -eq 0 ] && [ -n "$out" ]; then
+        _fortuva_probe=$(printf '%s\n' "$out" | tail -n 1)
+        return 0
+    fi
+    # The shell's own "<script>: line N:" in front of an exec failure says
+    # nothing about Wine.
+    out=$(printf '%s\n' "$out" | tail -n 1 | sed -E 's/^bash: (line [0-9]+: )?//')
+    if [ $rc -eq 124 ]; then
+        _fortuva_probe="$loader --version did not answer within 60 s"
+    else
+        _fortuva_probe="${out:-$loader --version printed nothing} (exit $rc)"
+    fi
+    return 1
+}
+
+_fortuva_wine_use() {  # bits loader reason
+    export FORTUVA_WINE_BITS=$1 WINELOADER=$2 FORTUVA_WINE_VERSION=$_fortuva_probe
+    if [ "$1" = 32 ]; then export WINEARCH=win32; else export WINEARCH=win64; fi
+    _fortuva_log "using $1-bit Wine ($FORTUVA_WINE_VERSION, $2): $3"
+}
+
+# Chooses the Wine for this run, once (see the top of this file).
+fortuva_wine_choose() {
+    if [ -n "${FORTUVA_WINE_BITS:-}" ] && [ -n "${WINELOADER:-}" ]; then
+        return 0
+    fi
+    local l32=${FORTUVA_WINE32_LOADER:-/usr/lib/wine/wine}
+    local l64=${FORTUVA_WINE64_LOADER:-/usr/lib/wine/wine64}
+    local why32
+    case ${FORTUVA_WINE_ARCH:-} in
+    32)
+        if ! _fortuva_wine_probe "$l32"; then
+            _fortuva_log "FORTUVA_WINE_ARCH=32 asks for 32-bit Wine, which cannot start here: $_fortuva_probe"
+            _fortuva_log "Try: FORTUVA_WINE_ARCH=64, or leave FORTUVA_WINE_ARCH unset: 64-bit Wine runs where 32-bit programs cannot; scripts/install-deps.sh installs wine32:i386 where it is missing"
+            return 1
+        fi
+        _fortuva_wine_use 32 "$l32" "FORTUVA_WINE_ARCH=32 asks for it"
+        ;;
+    64)
+        if ! _fortuva_wine_probe "$l64"; then
+            _fortuva_log "FORTUVA_WINE_ARCH=64 asks for 64-bit Wine, which cannot start here: $_fortuva_probe"
+            _fortuva_log "Try: scripts/install-deps.sh (installs wine64), or leave FORTUVA_WINE_ARCH unset"
+            return 1
+        fi
+        _fortuva_wine_use 64 "$l64" "FORTUVA_WINE_ARCH=64 asks for it"
+        ;;
+    "")
+        if _fortuva_wine_probe "$l32"; then
+            _fortuva_wine_use 32 "$l32" "this host runs 32-bit Wine"
+        else
+            why32=$_fortuva_probe
+            if ! _fortuva_wine_probe "$l64"; then
+                _fortuva_log "no Wine can start on this host"
+                _fortuva_log "  32-bit: $why32"
+                _fortuva_log "  64-bit: $_fortuva_probe"
+                _fortuva_log "Try: scripts/install-deps.sh (as root) installs wine, wine64 and wine32:i386"
+                return 1
+            fi
+            _fortuva_wine_use 64 "$l64" "32-bit Wine cannot start here: $why32"
+        fi
+        ;;
+    *)
+        _fortuva_log "FORTUVA_WINE_ARCH=$FORTUVA_WINE_ARCH: use 32 or 64, or leave it unset to let the scripts choose"
+        return 1
+        ;;
+    esac
+}
+
+# Runs a program under the chosen Wine.
+fortuva_wine() {
+    fortuva_wine_choose || return 1
+    "$WINELOADER" "$@"
+}
+
+# The wineserver of the chosen Wine's installation.
+_fortuva_wineserver() {
+    local server=wineserver
+    if [ -n "${WINELOADER:-}" ] && [ -x "$(dirname "$WINELOADER")/wineserver" ]; then
+        server=$(dirname "$WINELOADER")/wineserver
+    fi
+    "$server" "$@"
 }
 
 # Font replacements: the program asks for the Japanese system fonts, which
@@ -64,11 +180,13 @@ _fortuva_ipa_face() {
     printf '%s\n' "$face"
 }
 
-# Sets up the environment for a 32-bit Wine prefix under $FORTUVA_WINE_DIR,
-# creating it on first use (about 10 s) and reusing it afterwards.
-# Exports WINEPREFIX, WINEARCH, WINEDEBUG (and HOME when it is unusable).
+# Sets up the environment for a prefix of the chosen Wine's architecture
+# under $FORTUVA_WINE_DIR, creating it on first use (about 20 s) and reusing
+# it afterwards. Exports WINEPREFIX, WINEARCH, WINEDEBUG (and HOME when it is
+# unusable).
 fortuva_wine_prefix() {
-    local dir stamp face reg want lock rc
+    local dir suffix stamp face reg want lock log rc
+    fortuva_wine_choose || return 1
     dir=$(_fortuva_wine_dir)
     mkdir -p "$dir" || return 1
 
@@ -77,20 +195,21 @@ fortuva_wine_prefix() {
         mkdir -p "$dir/home" && export HOME="$dir/home"
     fi
 
-    export WINEPREFIX="$dir/prefix"
-    export WINEARCH=win32
+    suffix=""
+    [ "$FORTUVA_WINE_BITS" = 32 ] || suffix=$FORTUVA_WINE_BITS
+    export WINEPREFIX="$dir/prefix$suffix"
     export WINEDEBUG=-all
     # Never offer to download Mono or Gecko, never touch desktop menus.
     export WINEDLLOVERRIDES="${WINEDLLOVERRIDES:-mscoree,mshtml=;winemenubuilder.exe=d}"
 
     stamp="$WINEPREFIX/.fortuva-ready"
-    want="settings=$_FORTUVA_WINE_SETTINGS_VERSION $(wine --version 2>/dev/null)"
+    want="settings=$_FORTUVA_WINE_SETTINGS_VERSION $FORTUVA_WINE_VERSION"
     if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ]; then
         return 0
     fi
 
     # Parallel test jobs may all arrive here at once; one builds the prefix.
-    lock="$dir/prefix.lock"
+    lock="$dir/prefix$suffix.lock"
     exec {_fortuva_lock_fd}>"$lock" || return 1
     flock -w 300 "$_fortuva_lock_fd" || { _fortuva_log "timed out waiting for $lock"; exec {_fortuva_lock_fd}>&-; return 1; }
     if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$want" ]; then
@@ -98,34 +217,45 @@ fortuva_wine_prefix() {
         return 0
     fi
 
+    log="$dir/wineboot$suffix.log"
     rc=0
     (
         # No display while booting: nothing can pop up, nothing can wait.
         unset DISPLAY WAYLAND_DISPLAY
-        if [ -d "$WINEPREFIX" ] && ! grep -q '^#arch=win32' "$WINEPREFIX/system.reg" 2>/dev/null; then
+        if [ -d "$WINEPREFIX" ] && ! grep -q "^#arch=$WINEARCH" "$WINEPREFIX/system.reg" 2>/dev/null; then
             # A half-built or wrong-arch prefix: start over.
-            wineserver -k >/dev/null 2>&1
+            _fortuva_wineserver -k >/dev/null 2>&1
             rm -rf "$WINEPREFIX"
         fi
-        wineboot -i </dev/null >"$dir/wineboot.log" 2>&1 || exit 1
+        "$WINELOADER" wineboot.exe -i </dev/null >"$log" 2>&1 ||
+            { echo "wineboot.exe -i failed (exit $?)" >>"$log"; exit 1; }
         # Wine draws its own window frames here; their caption buttons need
         # Marlett, which this Wine build does not find among its own fonts.
         if [ -f /usr/share/wine/fonts/marlett.ttf ]; then
-            cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" || exit 1
+            cp /usr/share/wine/fonts/marlett.ttf "$WINEPREFIX/drive_c/windows/Fonts/" >>"$log" 2>&1 || exit 1
         fi
         face=$(_fortuva_ipa_face)
         reg="$dir/fortuva.reg"
-        _fortuva_write_registry "$reg" "$face" || exit 1
-        wine regedit /S "$(printf 'Z:%s' "$reg" | tr / '\\')" </dev/null >>"$dir/wineboot.log" 2>&1 || exit 1
+        _fortuva_write_registry "$reg" "$face" >>"$log" 2>&1 ||
+            { echo "could not write $reg" >>"$log"; exit 1; }
+        "$WINELOADER" regedit.exe /S "$(printf 'Z:%s' "$reg" | tr / '\\')" </dev/null >>"$log" 2>&1 ||
+            { echo "regedit.exe /S $reg failed (exit $?)" >>"$log"; exit 1; }
         # The registry reaches the prefix's files only when the server ends.
-        wineserver -w
-        grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" || exit 1
+        _fortuva_wineserver -w >>"$log" 2>&1
+        grep -q '"Managed"="N"' "$WINEPREFIX/user.reg" ||
+            { echo "the settings of $reg are missing from $WINEPREFIX/user.reg" >>"$log"; exit 1; }
     ) || rc=1
 
     if [ $rc -eq 0 ]; then
         printf '%s\n' "$want" >"$stamp"
     else
-        _fortuva_log "could not prepare the Wine prefix $WINEPREFIX (see $dir/wineboot.log)"
+        _fortuva_log "could not prepare the $FORTUVA_WINE_BITS-bit Wine prefix $WINEPREFIX; the end of $log:"
+        _fortuva_log_tail "$log"
+        if [ "$FORTUVA_WINE_BITS" = 32 ]; then
+            _fortuva_log "Try: FORTUVA_WINE_ARCH=64 (64-bit Wine); or delete $dir and run again"
+        else
+            _fortuva_log "Try: delete $dir and run again; scripts/install-deps.sh reinstalls what is missing"
+        fi
     fi
     exec {_fortuva_lock_fd}>&-
     return $rc
@@ -136,21 +266,29 @@ fortuva_wine_prefix() {
 # Needs the display (the services include Wine's desktop), so it sets that
 # up first. Stopped by fortuva_wine_stop / fortuva_cleanup.
 fortuva_wine_keep_server() {
+    local log
     fortuva_display || return 1
     [ -n "${WINEPREFIX:-}" ] || fortuva_wine_prefix || return 1
     _fortuva_register_cleanup
-    wineserver -p </dev/null >/dev/null 2>&1
+    # A server that does not start shows in the program start below.
+    _fortuva_wineserver -p </dev/null >/dev/null 2>&1 || true
     # The services start with the first program and inherit its output;
     # started here, they hold no caller's pipe open (otherwise
     # `wine test.exe | tee log` would wait for them forever).
-    wine cmd.exe /c exit 0 </dev/null >/dev/null 2>&1
+    log="$(_fortuva_wine_dir)/services.log"
+    if ! "$WINELOADER" cmd.exe /c exit 0 </dev/null >"$log" 2>&1; then
+        _fortuva_log "Wine could not start a program in $WINEPREFIX on $DISPLAY; the end of $log:"
+        _fortuva_log_tail "$log"
+        _fortuva_log "Try: delete $(_fortuva_wine_dir) and run again"
+        return 1
+    fi
 }
 
 # Ends every Wine process of the prefix and its wineserver.
 fortuva_wine_stop() {
     [ -n "${WINEPREFIX:-}" ] && [ -d "$WINEPREFIX" ] || return 0
-    wineserver -k >/dev/null 2>&1
-    wineserver -w >/dev/null 2>&1
+    _fortuva_wineserver -k >/dev/null 2>&1
+    _fortuva_wineserver -w >/dev/null 2>&1
     return 0
 }
 
@@ -178,7 +316,11 @@ fortuva_display() {
         export DISPLAY="$_FORTUVA_XVFB_DISPLAY"
         return 0
     fi
-    command -v Xvfb >/dev/null 2>&1 || { _fortuva_log "Xvfb is not installed"; return 1; }
+    if ! command -v Xvfb >/dev/null 2>&1; then
+        _fortuva_log "no usable display (DISPLAY=${DISPLAY:-unset}) and Xvfb is not installed"
+        _fortuva_log "Try: scripts/install-deps.sh (as root) installs xvfb, or set DISPLAY to a running X server"
+        return 1
+    fi
 
     local dir numfile pidfile owner n i
     dir=$(_fortuva_wine_dir)
@@ -216,7 +358,9 @@ fortuva_display() {
     done
     rm -f "$numfile" "$pidfile"
     if [ -z "$n" ]; then
-        _fortuva_log "Xvfb did not start (see $dir/xvfb.log)"
+        _fortuva_log "Xvfb did not start; the end of $dir/xvfb.log:"
+        _fortuva_log_tail "$dir/xvfb.log"
+        _fortuva_log "Try: set DISPLAY to a running X server; or check that /tmp/.X11-unix is writable"
         [ -z "$_FORTUVA_XVFB_PID" ] || kill "$_FORTUVA_XVFB_PID" 2>/dev/null
         _FORTUVA_XVFB_PID=""
         return 1
