@@ -1,18 +1,36 @@
 #!/usr/bin/env bash
 # Installs, from Debian's packages, whatever the build, the run and the tests
 # need and this machine lacks. Installs nothing when all is present.
+#   scripts/install-deps.sh [GROUP...]    (no group: all of them)
+#     build32  the 32-bit cross build (what the release zip carries)
+#     build64  the 64-bit cross build
+#     wine     Wine (both loaders), a virtual display, fonts, screenshots
+#     native   the native unit tests, sanitizers, fuzzers and checks
 set -euo pipefail
+
+[ $# -gt 0 ] || set -- build32 build64 wine native
+want=()
+wine32=0
+for group in "$@"; do
+    case $group in
+    build32) want+=(cmake make googletest g++-mingw-w64-i686 binutils-mingw-w64-i686) ;;
+    build64) want+=(cmake make googletest g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64) ;;
+    # The 32-bit loader (wine32:i386) is installed even where this host
+    # cannot run it: the scripts then take 64-bit Wine, and it stays unused.
+    wine) want+=(wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic imagemagick); wine32=1 ;;
+    native) want+=(cmake make g++ python3 time clang libclang-rt-14-dev libgtest-dev icoutils) ;;
+    *) echo "install-deps.sh: unknown group '$group' (build32, build64, wine, native)" >&2; exit 2 ;;
+    esac
+done
 
 need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 
-for p in cmake make g++ python3 time clang libclang-rt-14-dev libgtest-dev \
-         g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-         wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic imagemagick icoutils; do
+for p in $(printf '%s\n' "${want[@]}" | sort -u); do
     have_pkg "$p" || need+=("$p")
 done
 i386=0
-if ! have_pkg wine32:i386; then
+if [ $wine32 -eq 1 ] && ! have_pkg wine32:i386; then
     need+=("wine32:i386")
     dpkg --print-foreign-architectures | grep -qx i386 || i386=1
 fi

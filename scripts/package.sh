@@ -16,7 +16,8 @@ if [ -z "$version" ]; then
 fi
 name="Fortuva-$version"
 
-bash "$root/scripts/install-deps.sh" >&2
+# Only the 32-bit cross build: packaging needs no Wine and no display.
+bash "$root/scripts/install-deps.sh" build32 >&2
 cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
       -DCMAKE_BUILD_TYPE=Release >&2
 cmake --build "$build/win" -j"$(nproc)" --target Fortuva >&2
