@@ -5,7 +5,7 @@
 #include <exception>
 #include <string>
 
-#include "app/Platform.h"
+#include "base/Platform.h"
 
 namespace fortuva {
 

@@ -1,6 +1,6 @@
 #include "app/Main.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 namespace fortuva {
 

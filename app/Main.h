@@ -6,13 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "about/AboutPanel.h"
+#include "about/Shell.h"
 #include "about/VersionInfo.h"
 #include "app/Application.h"
-#include "app/Controls.h"
-#include "app/Platform.h"
+#include "base/Controls.h"
+#include "base/Platform.h"
 #include "check/Voice.h"
-#include "numbers/FileSystem.h"
+#include "base/FileSystem.h"
 #include "numbers/OpenFile.h"
 
 namespace fortuva {

@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "check/PrizeCheck.h"
 #include "numbers/WinningNumberFile.h"
 #include "tests/support/Fakes.h"

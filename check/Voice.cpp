@@ -1,6 +1,6 @@
 #include "check/Voice.h"
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "app/Main.h"
 
 namespace fortuva {

@@ -34,4 +34,4 @@ endfunction()
 fortuva_add_fuzzer(number_rule_fuzz number_rule
     numbers/NumberRule.cpp)
 fortuva_add_fuzzer(file_reader_fuzz file_reader
-    numbers/WinningNumberFile.cpp numbers/NumberRule.cpp app/Text.cpp app/Errors.cpp)
+    numbers/WinningNumberFile.cpp numbers/NumberRule.cpp base/Text.cpp base/Errors.cpp)

@@ -3,7 +3,7 @@ find_package(GTest REQUIRED)
 include(GoogleTest)
 
 file(GLOB FORTUVA_TEST_SOURCES CONFIGURE_DEPENDS
-    tests/support/*.cpp tests/app/*.cpp tests/numbers/*.cpp tests/check/*.cpp
+    tests/support/*.cpp tests/base/*.cpp tests/numbers/*.cpp tests/check/*.cpp tests/app/*.cpp
     tests/about/*.cpp tests/resources/*.cpp)
 add_executable(fortuva_tests ${FORTUVA_TEST_SOURCES})
 target_link_libraries(fortuva_tests PRIVATE fortuva_core GTest::gtest GTest::gtest_main)

@@ -4,7 +4,7 @@ enable_language(RC)
 set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
 
 file(GLOB FORTUVA_WIN32_SOURCES CONFIGURE_DEPENDS
-    app/win32/*.cpp numbers/win32/*.cpp check/win32/*.cpp about/win32/*.cpp)
+    base/win32/*.cpp numbers/win32/*.cpp check/win32/*.cpp about/win32/*.cpp app/win32/*.cpp)
 add_executable(Fortuva WIN32 ${FORTUVA_WIN32_SOURCES} resources/Fortuva.rc)
 target_link_libraries(Fortuva PRIVATE fortuva_core)
 target_compile_options(Fortuva PRIVATE ${FORTUVA_WARNINGS})

@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "numbers/NumberRule.h"
 #include "numbers/WinningNumberFile.h"
 

@@ -3,8 +3,8 @@
 
 #include <string>
 
-#include "app/Controls.h"
-#include "app/Text.h"
+#include "base/Controls.h"
+#include "base/Text.h"
 
 namespace fortuva {
 

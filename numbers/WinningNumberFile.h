@@ -5,7 +5,7 @@
 #include <functional>
 #include <string>
 
-#include "numbers/FileSystem.h"
+#include "base/FileSystem.h"
 
 namespace fortuva {
 

@@ -1,7 +1,7 @@
 #include "about/win32/Shell.h"
 
-#include "app/win32/SystemLibrary.h"
-#include "app/win32/WideText.h"
+#include "base/win32/SystemLibrary.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "about/AboutPanel.h"
+#include "about/Shell.h"
 
 namespace fortuva::win32 {
 

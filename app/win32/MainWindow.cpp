@@ -2,11 +2,11 @@
 
 #include <commctrl.h>
 
-#include "about/win32/LinkLabel.h"
-#include "app/Errors.h"
+#include "base/win32/LinkLabel.h"
+#include "base/Errors.h"
 #include "app/win32/ControlIds.h"
 #include "app/win32/ToolButton.h"
-#include "app/win32/WideText.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 

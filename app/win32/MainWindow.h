@@ -9,13 +9,13 @@
 #include <vector>
 
 #include "app/Main.h"
-#include "app/win32/Controls.h"
-#include "app/win32/Platform.h"
+#include "base/win32/Controls.h"
+#include "base/win32/Platform.h"
 #include "about/win32/Shell.h"
 #include "about/win32/VersionApi.h"
 #include "check/win32/Sound.h"
 #include "numbers/win32/FileDialog.h"
-#include "numbers/win32/Files.h"
+#include "base/win32/Files.h"
 
 namespace fortuva::win32 {
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 
 #include "app/win32/MainWindow.h"
-#include "app/win32/SystemLibrary.h"
+#include "base/win32/SystemLibrary.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     // Libraries loaded from here on come from the system folder only, never

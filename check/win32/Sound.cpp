@@ -4,8 +4,8 @@
 
 #include <mmsystem.h>
 
-#include "app/win32/SystemLibrary.h"
-#include "app/win32/WideText.h"
+#include "base/win32/SystemLibrary.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 namespace {

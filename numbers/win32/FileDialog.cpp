@@ -2,8 +2,8 @@
 
 #include <commdlg.h>
 
-#include "app/win32/SystemLibrary.h"
-#include "app/win32/WideText.h"
+#include "base/win32/SystemLibrary.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 

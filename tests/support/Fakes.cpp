@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 namespace fortuva::test {
 

@@ -6,7 +6,7 @@
 #include <cerrno>
 #include <cstdlib>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 
 namespace fortuva::test {
 

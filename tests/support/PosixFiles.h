@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <string>
 
-#include "numbers/FileSystem.h"
+#include "base/FileSystem.h"
 
 namespace fortuva::test {
 

@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/Errors.h"
+#include "base/Errors.h"
 #include "numbers/WinningNumberFile.h"
 #include "tests/support/Fakes.h"
 #include "tests/support/PosixFiles.h"

@@ -1,4 +1,4 @@
-#include "about/AboutPanel.h"
+#include "about/Shell.h"
 
 #include "about/VersionInfo.h"
 #include "app/Main.h"

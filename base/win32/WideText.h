@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "app/Text.h"
+#include "base/Text.h"
 
 namespace fortuva::win32 {
 

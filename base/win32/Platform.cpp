@@ -1,6 +1,6 @@
-#include "app/win32/Platform.h"
+#include "base/win32/Platform.h"
 
-#include "app/win32/WideText.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 

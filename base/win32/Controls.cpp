@@ -1,8 +1,8 @@
-#include "app/win32/Controls.h"
+#include "base/win32/Controls.h"
 
-#include "about/win32/LinkLabel.h"
-#include "app/Errors.h"
-#include "app/win32/WideText.h"
+#include "base/win32/LinkLabel.h"
+#include "base/Errors.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 

@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "app/Platform.h"
-#include "app/win32/WideText.h"
+#include "base/Platform.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 

@@ -1,6 +1,6 @@
-#include "app/Errors.h"
+#include "base/Errors.h"
 
-#include "app/Text.h"
+#include "base/Text.h"
 
 namespace fortuva {
 namespace {

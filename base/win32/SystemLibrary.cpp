@@ -1,7 +1,7 @@
-#include "app/win32/SystemLibrary.h"
+#include "base/win32/SystemLibrary.h"
 
-#include "app/Errors.h"
-#include "app/win32/WideText.h"
+#include "base/Errors.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 

@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <memory>
 
-#include "app/Text.h"
+#include "base/Text.h"
 
 namespace fortuva {
 

@@ -1,9 +1,9 @@
-#include "about/win32/LinkLabel.h"
+#include "base/win32/LinkLabel.h"
 
 #include <string>
 
-#include "app/win32/Controls.h"
-#include "app/win32/WideText.h"
+#include "base/win32/Controls.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "numbers/FileSystem.h"
+#include "base/FileSystem.h"
 
 namespace fortuva::win32 {
 

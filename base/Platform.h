@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "app/Text.h"
+#include "base/Text.h"
 
 namespace fortuva {
 

@@ -6,8 +6,8 @@
 
 #include <string>
 
-#include "app/Controls.h"
-#include "app/win32/WideText.h"
+#include "base/Controls.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 

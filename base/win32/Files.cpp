@@ -1,9 +1,9 @@
-#include "numbers/win32/Files.h"
+#include "base/win32/Files.h"
 
 #include <windows.h>
 
-#include "app/Errors.h"
-#include "app/win32/WideText.h"
+#include "base/Errors.h"
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 namespace {
