@@ -14,7 +14,7 @@ void TMainForm::TimerTimer() {
     // The last matching slot in this order blinks: a fourth-prize slot wins
     // over any higher class. Slots are compared by their tail, as the check
     // compares them, so the slot that blinks is one the check matched.
-    for (TEdit* slot : {&c_.Edit2, &c_.Edit3, &c_.Edit4, &c_.Edit5, &c_.Edit6, &c_.Edit7, &c_.Edit8, &c_.Edit9})
+    for (TEdit* slot : c_.Slots)
         if (SlotMatches(lastEntry_, slot->Text())) blinkEdit_ = slot;
     if (!blinkEdit_) return;
     blinkEdit_->SetColor(blinkEdit_->Color() == TColor::BtnFace ? TColor::Red : TColor::BtnFace);

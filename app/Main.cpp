@@ -7,11 +7,11 @@ namespace fortuva {
 TMainForm::TMainForm(const TMainFormControls& controls, const TMainFormServices& services)
     : c_(controls),
       s_(services),
-      components_{&c_.Edit1,     &c_.Edit2,     &c_.Edit3,     &c_.Edit4,     &c_.Edit5,
-                   &c_.Edit6,     &c_.Edit7,     &c_.Edit8,     &c_.Edit9,     &c_.GroupBox1,
-                   &c_.GroupBox2, &c_.GroupBox3, &c_.GroupBox4, &c_.Label2,    &c_.CheckBox1,
-                   &c_.Panel2,    &c_.Timer,     &c_.OpenDialog1, &c_.Icon,   &c_.L01,
-                   &c_.LMail,     &c_.LURL,      &c_.LMail1,    &c_.LURL1} {}
+      components_{&c_.Edit1,         c_.Slots[0],      c_.Slots[1],      c_.Slots[2],      c_.Slots[3],
+                  c_.Slots[4],       c_.Slots[5],      c_.Slots[6],      c_.Slots[7],      c_.GroupBoxes[0],
+                  c_.GroupBoxes[1],  c_.GroupBoxes[2], c_.GroupBoxes[3], &c_.Label2,       &c_.CheckBox1,
+                  &c_.Panel2,        &c_.Timer,        &c_.OpenDialog1,  &c_.Icon,         &c_.L01,
+                  &c_.LMail,         &c_.LURL,         &c_.LMail1,       &c_.LURL1} {}
 
 void TMainForm::SetCaptionLabel(const NativePath& label) { c_.Form.SetCaption("Fortuva - [", label, "年用]"); }
 

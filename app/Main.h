@@ -3,6 +3,7 @@
 // hands it its controls and the platform services, and forwards events.
 #pragma once
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -10,29 +11,24 @@
 #include "about/VersionInfo.h"
 #include "app/Application.h"
 #include "base/Controls.h"
-#include "base/Platform.h"
-#include "check/Voice.h"
 #include "base/FileSystem.h"
+#include "base/Platform.h"
+#include "check/PrizeCheck.h"
+#include "check/Voice.h"
 #include "numbers/OpenFile.h"
 
 namespace fortuva {
 
-// The controls of the main window, created by the window layer.
+// The controls of the main window, created by the window layer. The slots
+// and the group boxes are held by the index of their role, so that the
+// window layer fills them from that index and none can take another's place.
 struct TMainFormControls {
     TWindow& Form;
     TEdit& Edit1;
-    TEdit& Edit2;
-    TEdit& Edit3;
-    TEdit& Edit4;
-    TEdit& Edit5;
-    TEdit& Edit6;
-    TEdit& Edit7;
-    TEdit& Edit8;
-    TEdit& Edit9;
-    TGroupBox& GroupBox1;
-    TGroupBox& GroupBox2;
-    TGroupBox& GroupBox3;
-    TGroupBox& GroupBox4;
+    // Slots[i] is Edit(i + 2): the winning numbers in file order.
+    std::array<TEdit*, kSlotCount> Slots;
+    // GroupBoxes[i] is GroupBox(i + 1), which names prize i + 1.
+    std::array<TGroupBox*, kPrizeCount> GroupBoxes;
     TLabel& Label2;
     TCheckBox& CheckBox1;
     TPanel& Panel2;

@@ -64,14 +64,14 @@ void TMainForm::Button1Click() {
             }
         };
 
-        if (matches({&c_.Edit9, &c_.Edit8, &c_.Edit7})) {
-            c_.Label2.SetCaption(c_.GroupBox4.Caption() + kWonEnding);
+        if (matches({c_.Slots[7], c_.Slots[6], c_.Slots[5]})) {
+            c_.Label2.SetCaption(c_.GroupBoxes[3]->Caption() + kWonEnding);
             c_.Timer.SetEnabled(true);
             Announce(kFourthClip);
         }
-        if (matches({&c_.Edit6, &c_.Edit5})) mayBe(c_.GroupBox3, kThirdClip, {&c_.Edit5, &c_.Edit6});
-        if (matches({&c_.Edit4})) mayBe(c_.GroupBox2, kSecondClip, {&c_.Edit4});
-        if (matches({&c_.Edit3, &c_.Edit2})) mayBe(c_.GroupBox1, kFirstClip, {&c_.Edit2, &c_.Edit3});
+        if (matches({c_.Slots[4], c_.Slots[3]})) mayBe(*c_.GroupBoxes[2], kThirdClip, {c_.Slots[3], c_.Slots[4]});
+        if (matches({c_.Slots[2]})) mayBe(*c_.GroupBoxes[1], kSecondClip, {c_.Slots[2]});
+        if (matches({c_.Slots[1], c_.Slots[0]})) mayBe(*c_.GroupBoxes[0], kFirstClip, {c_.Slots[0], c_.Slots[1]});
         if (c_.Label2.Caption().empty()) {
             c_.Label2.SetCaption("残念です\r\n次に期待しましょう");
             Announce(kNoPrizeClip);

@@ -1,9 +1,16 @@
 // What the prize check compares: an entry with the tail of a slot.
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace fortuva {
+
+// The winning numbers, in file order: two of the first prize, one of the
+// second, two of the third and three of the fourth.
+constexpr std::size_t kSlotCount = 8;
+// The prize classes, first to fourth.
+constexpr std::size_t kPrizeCount = 4;
 
 // The last two bytes of a slot's text; a shorter text is its own tail.
 std::string SlotTail(const std::string& slotText);

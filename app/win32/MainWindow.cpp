@@ -137,11 +137,11 @@ void MainWindow::CreateControls() {
     auto edit = [&](int k, int x, int y, int width) {
         HWND hwnd = Child(main_, L"Edit", "", kChild | WS_DISABLED | WS_TABSTOP | ES_AUTOHSCROLL, ids::EditId(k), x,
                           y, width, 20);
-        edits_.push_back(std::make_unique<Win32Edit>("Edit" + DecimalText(k), hwnd));
+        edits_[k - 1] = std::make_unique<Win32Edit>("Edit" + DecimalText(k), hwnd);
     };
     auto group = [&](int k, const char* caption, int x, int y, int width, int height) {
         HWND hwnd = Child(main_, L"Button", caption, kChild | BS_GROUPBOX, ids::GroupBoxId(k), x, y, width, height);
-        groups_.push_back(std::make_unique<Win32GroupBox>("GroupBox" + DecimalText(k), hwnd));
+        groups_[k - 1] = std::make_unique<Win32GroupBox>("GroupBox" + DecimalText(k), hwnd);
         return hwnd;
     };
     std::vector<HWND> frames;
@@ -185,11 +185,10 @@ void MainWindow::CreateControls() {
     openDialog1_ = std::make_unique<TOpenDialog>("OpenDialog1", fileDialog_);
     AddTooltips();
 
-    TMainFormControls controls{*window_,   *edits_[0],  *edits_[1],  *edits_[2],  *edits_[3],
-                               *edits_[4], *edits_[5],  *edits_[6],  *edits_[7],  *edits_[8],
-                               *groups_[0], *groups_[1], *groups_[2], *groups_[3], *label2_,
-                               *checkBox1_, *panel2Control_, *timer_, *openDialog1_, *icon_,
-                               *l01_,       *links_[0],      *links_[1], *links_[2],  *links_[3]};
+    TMainFormControls controls{*window_, *edits_[0], {}, {}, *label2_, *checkBox1_, *panel2Control_, *timer_,
+                               *openDialog1_, *icon_, *l01_, *links_[0], *links_[1], *links_[2], *links_[3]};
+    for (std::size_t i = 0; i < kSlotCount; ++i) controls.Slots[i] = edits_[i + 1].get();
+    for (std::size_t i = 0; i < kPrizeCount; ++i) controls.GroupBoxes[i] = groups_[i].get();
     form_ = std::make_unique<TMainForm>(
         controls, TMainFormServices{platform_, files_, *application_object_, sound_, version_, shell_});
 }

@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -61,8 +62,8 @@ private:
     HICON aboutGlyph_ = nullptr;
 
     std::unique_ptr<Win32Window> window_;
-    std::vector<std::unique_ptr<Win32Edit>> edits_;  // Edit1 .. Edit9
-    std::vector<std::unique_ptr<Win32GroupBox>> groups_;
+    std::array<std::unique_ptr<Win32Edit>, 1 + kSlotCount> edits_;  // edits_[k - 1] is Edit(k)
+    std::array<std::unique_ptr<Win32GroupBox>, kPrizeCount> groups_;  // groups_[k - 1] is GroupBox(k)
     std::unique_ptr<Win32Label> label2_;
     std::unique_ptr<Win32CheckBox> checkBox1_;
     std::unique_ptr<Win32Panel> panel2Control_;

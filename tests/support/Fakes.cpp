@@ -107,10 +107,14 @@ bool FakeFileDialog::Execute(OpenDialogState& state) {
 FormFixture::FormFixture() {
     for (int i = 0; i <= 9; ++i)
         edit.push_back(std::make_unique<FakeEdit>("Edit" + std::to_string(i), journal));
-    TMainFormControls controls{window,    *edit[1],  *edit[2],  *edit[3],  *edit[4],  *edit[5],  *edit[6],
-                               *edit[7],  *edit[8],  *edit[9],  group1,    group2,    group3,    group4,
-                               label2,    checkBox1, panel2,    timer,     openDialog1, icon,
-                               l01,       lMail,     lUrl,      lMail1,    lUrl1};
+    TMainFormControls controls{window, *edit[1], {}, {}, label2, checkBox1, panel2, timer, openDialog1, icon,
+                               l01, lMail, lUrl, lMail1, lUrl1};
+    for (std::size_t i = 0; i < kSlotCount; ++i) controls.Slots[i] = edit[i + 2].get();
+    const char* const prizeNames[kPrizeCount] = {"一等", "二等", "三等", "四等"};
+    for (std::size_t i = 0; i < kPrizeCount; ++i) {
+        group.push_back(std::make_unique<FakeGroupBox>("GroupBox" + std::to_string(i + 1), prizeNames[i]));
+        controls.GroupBoxes[i] = group[i].get();
+    }
     form = std::make_unique<TMainForm>(controls, TMainFormServices{platform, files, application, sound, version, shell});
     edit[1]->onChange = [this] { form->Edit1Change(); };
 }

@@ -221,8 +221,7 @@ struct FormFixture {
 
     Journal journal;
     std::vector<std::unique_ptr<FakeEdit>> edit;  // edit[1] .. edit[9]; edit[0] unused
-    FakeGroupBox group1{"GroupBox1", "一等"}, group2{"GroupBox2", "二等"}, group3{"GroupBox3", "三等"},
-        group4{"GroupBox4", "四等"};
+    std::vector<std::unique_ptr<FakeGroupBox>> group;  // group[k - 1] is GroupBox(k)
     FakeLabel label2{"Label2", journal};
     FakeCheckBox checkBox1{"CheckBox1"};
     FakePanel panel2{"Panel2"};
