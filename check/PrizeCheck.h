@@ -1,4 +1,6 @@
-// What the prize check compares: an entry with the tail of a slot.
+// The prize check without its window: how an entry is judged, which slots
+// each prize class compares and in which order, and what the check writes
+// and asks for each class it matches. The form carries it out.
 #pragma once
 
 #include <cstddef>
@@ -17,5 +19,42 @@ std::string SlotTail(const std::string& slotText);
 
 // Byte-for-byte equality of the entry and the slot's tail.
 bool SlotMatches(const std::string& entry, const std::string& slotText);
+
+// An entry by the number rule: only a number from 0 to 99 is compared.
+enum class EntryKind { NotANumber, OutOfRange, Comparable };
+EntryKind JudgeEntry(const std::string& entry);
+
+// The result for an entry that is no number, one outside 0 to 99, and one
+// that matched no class.
+extern const char kNotANumberResult[];
+extern const char kOutOfRangeResult[];
+extern const char kNoPrizeResult[];
+
+// A prize class: its rank, which is also the number of its group box and of
+// its clip, and its slots. The fourth prize is won on the tail alone; the
+// others only may be, so the user is asked to compare the full numbers.
+struct PrizeClass {
+    int rank;
+    std::size_t firstSlot;
+    std::size_t lastSlot;
+    bool wonOnTail;
+};
+
+// The order of the check: the fourth prize, then the third, the second and
+// the first. For every class that has a slot whose tail matches the entry,
+// in turn, the check adds the class's line to the result, starts the
+// blinking, plays the class's clip and, unless the class is won on the tail
+// or the user turned the confirmation off, shows the confirmation.
+constexpr PrizeClass kCheckOrder[kPrizeCount] = {
+    {4, 5, 7, true}, {3, 3, 4, false}, {2, 2, 2, false}, {1, 0, 1, false}};
+
+// The line a matching class adds to the result, named by its group box's
+// caption. A class that only may be won starts with a line break, even when
+// it comes first.
+std::string ResultLine(const PrizeClass& prize, const std::string& className);
+
+// The head of the confirmation, above the full numbers of the class's
+// slots, one to a line.
+extern const char kConfirmationHead[];
 
 }  // namespace fortuva

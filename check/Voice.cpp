@@ -1,20 +1,19 @@
 #include "check/Voice.h"
 
 #include "base/Errors.h"
-#include "app/Main.h"
 
 namespace fortuva {
 
-void TMainForm::Announce(int clip) {
+void PlayVoiceClip(int clip, const NativePath& programFolder, IFileSystem& files, ISoundPlayer& sound) {
     const std::string digit = DecimalText(clip);
     // Looked up afresh each time, so override files may come and go.
-    NativePath override = ProgramFile(digit + ".wav");
-    if (s_.Files.FileExists(override)) {
-        s_.Sound.PlayFile(override);
+    NativePath override = programFolder + AsciiPath(digit + ".wav");
+    if (files.FileExists(override)) {
+        sound.PlayFile(override);
         return;
     }
     const std::string resource = "LUSEMI" + digit;
-    if (!s_.Sound.PlayEmbedded(resource)) throw Exception(resource + " リソースが見つかりません");
+    if (!sound.PlayEmbedded(resource)) throw Exception(resource + " リソースが見つかりません");
 }
 
 }  // namespace fortuva

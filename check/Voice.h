@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "base/FileSystem.h"
 #include "base/Text.h"
 
 namespace fortuva {
@@ -18,7 +19,12 @@ public:
     virtual bool PlayEmbedded(const std::string& resourceName) = 0;
 };
 
-// The clip numbers: 0 for no prize, otherwise the prize class.
-enum VoiceClip { kNoPrizeClip = 0, kFirstClip = 1, kSecondClip = 2, kThirdClip = 3, kFourthClip = 4 };
+// The clips are numbered by prize class; this one is for no prize.
+constexpr int kNoPrizeClip = 0;
+
+// Starts clip N and returns at once: "N.wav" in the program folder when it
+// is there, otherwise the clip the executable holds. Throws when it holds
+// no such clip.
+void PlayVoiceClip(int clip, const NativePath& programFolder, IFileSystem& files, ISoundPlayer& sound);
 
 }  // namespace fortuva

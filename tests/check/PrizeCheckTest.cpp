@@ -80,6 +80,7 @@ TEST_F(PrizeCheckTest, CheckBoxSuppressesOnlyTheDialogs) {
     EXPECT_EQ(f.label2.caption, MayBe("一等"));
     EXPECT_TRUE(f.Events({"dialog"}).empty());
     EXPECT_TRUE(f.timer.enabled);
+    EXPECT_EQ(f.Events({"play"}), Journal{"play LUSEMI1"});
 }
 
 TEST_F(PrizeCheckTest, NoPrize) {
