@@ -1,35 +1,20 @@
-#include "about/Shell.h"
-
-#include "about/VersionInfo.h"
+#include "about/AboutTexts.h"
 #include "app/Main.h"
 
 namespace fortuva {
 
-namespace {
-// Reserved example domains: no real person is ever mailed.
-const char* const kSystemMail = "telvi@example.jp";
-const char* const kSystemUrl = "http://www.example.jp/telvi/";
-const char* const kVoiceMail = "lusemi@example.com";
-const char* const kVoiceUrl = "http://www.example.com/lusemi/";
-
-std::string MailLinkFor(const TLabel& mail, const TLabel& product) {
-    return "Mailto:" + mail.Caption() + "?subject=" + product.Caption() + "&";
-}
-}  // namespace
-
 void TMainForm::PrepareAboutPanel() {
     const NativePath executable = s_.Platform.ExecutablePath();
-    c_.L01.SetCaption(GetVersionString(s_.Version, executable, "ProductName") + " Ver." +
-                      GetVersionString(s_.Version, executable, "ProductVersion") + " with Kavrin Lusemi");
+    c_.L01.SetCaption(ProductLabel(s_.Version, executable));
     c_.Icon.ShowMainIcon();
     // The links are built after the product label, so their subject carries it.
-    c_.LMail.SetCaption(kSystemMail);
-    c_.LURL.SetCaption(kSystemUrl);
-    mailLink_ = MailLinkFor(c_.LMail, c_.L01);
+    c_.LMail.SetCaption(kSystemAuthor.Mail);
+    c_.LURL.SetCaption(kSystemAuthor.Url);
+    mailLink_ = MailLinkFor(c_.LMail.Caption(), c_.L01.Caption());
     urlLink_ = c_.LURL.Caption();
-    c_.LMail1.SetCaption(kVoiceMail);
-    c_.LURL1.SetCaption(kVoiceUrl);
-    mailLink1_ = MailLinkFor(c_.LMail1, c_.L01);
+    c_.LMail1.SetCaption(kVoiceAuthor.Mail);
+    c_.LURL1.SetCaption(kVoiceAuthor.Url);
+    mailLink1_ = MailLinkFor(c_.LMail1.Caption(), c_.L01.Caption());
     urlLink1_ = c_.LURL1.Caption();
 }
 
