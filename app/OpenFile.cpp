@@ -20,4 +20,13 @@ void TMainForm::LoadFile(const NativePath& path) {
     });
 }
 
+void TMainForm::SpeedButton1Click() {
+    if (!c_.OpenDialog1.Execute()) return;
+    const NativePath path = c_.OpenDialog1.FileName();
+    // A load that fails leaves caption and entry box as they were.
+    LoadFile(path);
+    SetCaptionLabel(FileLabel(path));
+    EnableEntry();
+}
+
 }  // namespace fortuva

@@ -1,7 +1,5 @@
 #include "numbers/OpenFile.h"
 
-#include "app/Main.h"
-
 namespace fortuva {
 
 TOpenDialog::TOpenDialog(std::string name, IFileDialog& dialog) : TComponent(std::move(name)), dialog_(dialog) {
@@ -23,15 +21,6 @@ NativePath FileLabel(const NativePath& path) {
     NativePath name = separator == NativePath::npos ? path : path.substr(separator + 1);
     std::size_t dot = name.rfind(u'.');
     return dot == NativePath::npos ? name : name.substr(0, dot);
-}
-
-void TMainForm::SpeedButton1Click() {
-    if (!c_.OpenDialog1.Execute()) return;
-    const NativePath path = c_.OpenDialog1.FileName();
-    // A load that fails leaves caption and entry box as they were.
-    LoadFile(path);
-    SetCaptionLabel(FileLabel(path));
-    EnableEntry();
 }
 
 }  // namespace fortuva
