@@ -2,11 +2,6 @@
 
 namespace fortuva {
 
-NativePath FolderOf(const NativePath& path) {
-    std::size_t slash = path.find_last_of(u"\\/:");
-    return slash == NativePath::npos ? NativePath() : path.substr(0, slash + 1);
-}
-
 std::string ApplicationTitle(const std::string& executableFileName) {
     std::string name = executableFileName;
     std::size_t start = 0;

@@ -24,7 +24,4 @@ public:
     virtual NativePath ExecutablePath() = 0;
 };
 
-// The folder of an executable path, with its trailing separator.
-NativePath FolderOf(const NativePath& path);
-
 }  // namespace fortuva

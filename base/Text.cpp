@@ -33,6 +33,11 @@ NativePath AsciiPath(const std::string& ascii) {
     return NativePath(ascii.begin(), ascii.end());
 }
 
+NativePath FolderOf(const NativePath& path) {
+    std::size_t slash = path.find_last_of(u"\\/:");
+    return slash == NativePath::npos ? NativePath() : path.substr(0, slash + 1);
+}
+
 static char LowerAscii(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool SameName(const std::string& a, const std::string& b) {

@@ -23,6 +23,9 @@ std::string DecimalText(long long value);
 // ASCII-only widening, for the fixed parts of paths ("2026.txt", "0.wav").
 NativePath AsciiPath(const std::string& ascii);
 
+// The folder of a path, with its trailing separator.
+NativePath FolderOf(const NativePath& path);
+
 // Case-insensitive comparison of ASCII names (component names).
 bool SameName(const std::string& a, const std::string& b);
 
