@@ -2,10 +2,10 @@
 
 #include <commctrl.h>
 
-#include "base/win32/LinkLabel.h"
-#include "base/Errors.h"
 #include "app/win32/ControlIds.h"
 #include "app/win32/ToolButton.h"
+#include "base/Errors.h"
+#include "base/win32/LinkLabel.h"
 #include "base/win32/WideText.h"
 
 namespace fortuva::win32 {

@@ -9,14 +9,14 @@
 #include <memory>
 #include <vector>
 
-#include "app/Main.h"
-#include "base/win32/Controls.h"
-#include "base/win32/Platform.h"
 #include "about/win32/Shell.h"
 #include "about/win32/VersionApi.h"
+#include "app/Main.h"
+#include "base/win32/Controls.h"
+#include "base/win32/Files.h"
+#include "base/win32/Platform.h"
 #include "check/win32/Sound.h"
 #include "numbers/win32/FileDialog.h"
-#include "base/win32/Files.h"
 
 namespace fortuva::win32 {
 

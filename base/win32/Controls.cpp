@@ -1,7 +1,7 @@
 #include "base/win32/Controls.h"
 
-#include "base/win32/LinkLabel.h"
 #include "base/Errors.h"
+#include "base/win32/LinkLabel.h"
 #include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
