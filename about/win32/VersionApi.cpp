@@ -18,19 +18,19 @@ BOOL Query(const void* buffer, const std::string& subBlock, LPVOID* found, UINT*
 }
 }  // namespace
 
-unsigned long VersionApi::InfoSize(const NativePath& path) {
+unsigned long Win32VersionApi::InfoSize(const NativePath& path) {
     static const auto getSize = SystemProc<GetSizeFunction>(L"version.dll", "GetFileVersionInfoSizeW");
     DWORD handle = 0;
     return getSize(PathW(path).c_str(), &handle);
 }
 
-bool VersionApi::ReadInfo(const NativePath& path, unsigned long size, void* buffer) {
+bool Win32VersionApi::ReadInfo(const NativePath& path, unsigned long size, void* buffer) {
     static const auto getInfo = SystemProc<GetInfoFunction>(L"version.dll", "GetFileVersionInfoW");
     return getInfo(PathW(path).c_str(), 0, size, buffer) != FALSE;
 }
 
-bool VersionApi::QueryValue(const void* buffer, const std::string& subBlock,
-                            const void** value, unsigned* length) {
+bool Win32VersionApi::QueryValue(const void* buffer, const std::string& subBlock,
+                                 const void** value, unsigned* length) {
     LPVOID found = nullptr;
     UINT bytes = 0;
     if (!Query(buffer, subBlock, &found, &bytes)) return false;
@@ -39,7 +39,7 @@ bool VersionApi::QueryValue(const void* buffer, const std::string& subBlock,
     return true;
 }
 
-bool VersionApi::QueryString(const void* buffer, const std::string& subBlock, std::string* text) {
+bool Win32VersionApi::QueryString(const void* buffer, const std::string& subBlock, std::string* text) {
     LPVOID found = nullptr;
     UINT chars = 0;  // for a text value the length counts characters, not bytes
     if (!Query(buffer, subBlock, &found, &chars)) return false;

@@ -6,7 +6,7 @@
 
 namespace fortuva::win32 {
 
-class VersionApi : public IVersionApi {
+class Win32VersionApi : public IVersionApi {
 public:
     unsigned long InfoSize(const NativePath& path) override;
     bool ReadInfo(const NativePath& path, unsigned long size, void* buffer) override;

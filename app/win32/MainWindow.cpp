@@ -71,7 +71,7 @@ void MainWindow::Guard(const std::function<void()>& handler) {
     try {
         handler();
     } catch (const std::exception& failure) {
-        application_object_->HandleException(failure);
+        applicationObject_->HandleException(failure);
     }
 }
 
@@ -129,7 +129,7 @@ void MainWindow::CreateWindows() {
     SendMessageW(main_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
     platform_.SetOwners(main_, application_);
-    application_object_ = std::make_unique<TApplication>(platform_, title);
+    applicationObject_ = std::make_unique<TApplication>(platform_, title);
     CreateControls();
 }
 
@@ -190,7 +190,7 @@ void MainWindow::CreateControls() {
     for (std::size_t i = 0; i < kSlotCount; ++i) controls.Slots[i] = edits_[i + 1].get();
     for (std::size_t i = 0; i < kPrizeCount; ++i) controls.GroupBoxes[i] = groups_[i].get();
     form_ = std::make_unique<TMainForm>(
-        controls, TMainFormServices{platform_, files_, *application_object_, sound_, version_, shell_});
+        controls, TMainFormServices{platform_, files_, *applicationObject_, sound_, version_, shell_});
 }
 
 void MainWindow::CreateAboutPanel() {

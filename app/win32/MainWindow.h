@@ -77,10 +77,10 @@ private:
     Win32FileSystem files_;
     Win32SoundPlayer sound_;
     Win32FileDialog fileDialog_;
-    VersionApi version_;
+    Win32VersionApi version_;
     Win32Shell shell_;
     std::unique_ptr<TOpenDialog> openDialog1_;
-    std::unique_ptr<TApplication> application_object_;
+    std::unique_ptr<TApplication> applicationObject_;
     std::unique_ptr<TMainForm> form_;
 };
 
