@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "base/Errors.h"
-#include "tests/support/Fakes.h"
-
 namespace fortuva::test {
 namespace {
 
@@ -16,83 +13,6 @@ TEST(FileLabel, NameWithoutFolderAndExtension) {
     EXPECT_EQ(FileLabel(u"C:\\.txt"), u"");
     EXPECT_EQ(FileLabel(u"C:2004.txt"), u"2004");
     EXPECT_EQ(FileLabel(u"C:\\M\u00FCller\\\U0001F38D.txt"), u"\U0001F38D");
-}
-
-class OpenFileTest : public ::testing::Test {
-protected:
-    OpenFileTest() {
-        f.files.files[u"C:\\data\\2003.txt"] = "1\n2\n3\n4\n5\n6\n7\n8\n";
-        f.files.files[u"C:\\data\\short.txt"] = "11\n22\n";
-    }
-    void Open(const NativePath& path, int filter = 1) {
-        f.fileDialog.choose = path;
-        f.fileDialog.chooseFilter = filter;
-        f.form->SpeedButton1Click();
-    }
-    FormFixture f;
-};
-
-TEST_F(OpenFileTest, OpeningMakesTheWindowReady) {
-    Open(u"C:\\data\\2003.txt");
-    EXPECT_EQ(f.fileDialog.shown.Title, "開く");
-    EXPECT_EQ(f.fileDialog.shown.Filter, "*.txt|*.txt|*.*|*.*");
-    EXPECT_EQ(f.fileDialog.shown.DefaultExt, "txt");
-    EXPECT_EQ(f.fileDialog.shown.FileName, u"");
-    EXPECT_EQ(f.edit[9]->text, "8");
-    EXPECT_EQ(f.window.caption, "Fortuva - [2003年用]");
-    EXPECT_TRUE(f.EntryReady());
-}
-
-TEST_F(OpenFileTest, RemembersFileAndFilterButNotACancel) {
-    Open(u"C:\\data\\2003.txt", 2);
-    f.fileDialog.cancel = true;
-    Open(u"C:\\elsewhere\\x.txt", 1);
-    EXPECT_EQ(f.fileDialog.shown.FileName, u"C:\\data\\2003.txt");
-    EXPECT_EQ(f.fileDialog.shown.FilterIndex, 2);
-    f.fileDialog.cancel = false;
-    Open(u"C:\\data\\short.txt", 1);
-    EXPECT_EQ(f.fileDialog.shown.FileName, u"C:\\data\\2003.txt");
-    EXPECT_EQ(f.fileDialog.shown.FilterIndex, 2);
-    EXPECT_EQ(f.openDialog1.State().FileName, u"C:\\data\\short.txt");
-}
-
-TEST_F(OpenFileTest, CancelChangesNothing) {
-    f.fileDialog.cancel = true;
-    Open(u"C:\\data\\2003.txt");
-    EXPECT_EQ(f.edit[2]->text, "");
-    EXPECT_EQ(f.window.caption, "Fortuva - [----年用]");
-    EXPECT_FALSE(f.edit[1]->enabled);
-}
-
-TEST_F(OpenFileTest, SecondFileWithFewerNumbersKeepsTheRest) {
-    Open(u"C:\\data\\2003.txt");
-    Open(u"C:\\data\\short.txt");
-    EXPECT_EQ(f.edit[2]->text, "11");
-    EXPECT_EQ(f.edit[4]->text, "3");
-    EXPECT_EQ(f.window.caption, "Fortuva - [short年用]");
-}
-
-TEST_F(OpenFileTest, MissingFileStillNamesTheCaption) {
-    Open(u"C:\\data\\2004.txt");
-    EXPECT_EQ(f.window.caption, "Fortuva - [2004年用]");
-    EXPECT_TRUE(f.edit[1]->enabled);
-    EXPECT_EQ(f.edit[2]->text, "");
-}
-
-TEST_F(OpenFileTest, InOutErrorLeavesCaptionAndEntryBoxAsTheyWere) {
-    Open(u"C:\\data\\short.txt");
-    f.edit[1]->enabled = false;  // as if still waiting
-    f.files.openError = 5;
-    EXPECT_THROW(Open(u"C:\\data\\2003.txt"), EInOutError);
-    EXPECT_EQ(f.window.caption, "Fortuva - [short年用]");
-    EXPECT_FALSE(f.edit[1]->enabled);
-}
-
-TEST_F(OpenFileTest, NamesOutsideCodePage932ReachTheCaptionWhole) {
-    f.files.files[u"C:\\M\u00FCller\\\U0001F38D.txt"] = "12\n";
-    Open(u"C:\\M\u00FCller\\\U0001F38D.txt");
-    EXPECT_EQ(f.edit[2]->text, "12");
-    EXPECT_EQ(f.window.label, u"\U0001F38D");
 }
 
 }  // namespace

@@ -72,59 +72,5 @@ TEST(WinningNumberFile, ReadFailureClosesTheFile) {
     EXPECT_EQ(files.openFiles, 0);
 }
 
-class LoadFileTest : public ::testing::Test {
-protected:
-    FormFixture f;
-    std::vector<std::string> Slots() const {
-        std::vector<std::string> out;
-        for (int i = 2; i <= 9; ++i) out.push_back(f.edit[i]->text);
-        return out;
-    }
-};
-
-TEST_F(LoadFileTest, FillsSlotsInOrderAndLeavesTheRest) {
-    f.files.files[u"a.txt"] = "1\n2\n3\n4\n5\n6\n7\n8\n";
-    f.files.files[u"b.txt"] = "x\n11\n22\n";
-    f.form->LoadFile(u"a.txt");
-    f.form->LoadFile(u"b.txt");
-    EXPECT_EQ(Slots(), (Numbers{"11", "22", "3", "4", "5", "6", "7", "8"}));
-    EXPECT_EQ(f.edit[1]->text, "");
-}
-
-TEST_F(LoadFileTest, MoreThanEightNumbersStopsReading) {
-    // The ninth number sits past the first buffer: it must never be read.
-    f.files.files[u"a.txt"] = "1\n2\n3\n4\n5\n6\n7\n8\n" + std::string(kReadBufferSize, 'x') + "\n9\n";
-    f.form->LoadFile(u"a.txt");
-    EXPECT_EQ(Slots(), (Numbers{"1", "2", "3", "4", "5", "6", "7", "8"}));
-    EXPECT_EQ(f.Events({"read", "close"}), (Journal{"read 4097", "close"}));
-}
-
-TEST_F(LoadFileTest, MissingFileChangesNothing) {
-    f.FillSlots({"a", "b"});
-    f.form->LoadFile(u"nothing.txt");
-    EXPECT_EQ(Slots(), (Numbers{"a", "b", "", "", "", "", "", ""}));
-    EXPECT_TRUE(f.journal.empty());
-}
-
-TEST_F(LoadFileTest, LockedFileRaisesItsErrorCodeAndChangesNothing) {
-    f.files.files[u"a.txt"] = "1\n";
-    f.files.openError = 32;
-    try {
-        f.form->LoadFile(u"a.txt");
-        FAIL() << "no error";
-    } catch (const EInOutError& e) {
-        EXPECT_EQ(e.ErrorCode(), 32u);
-        EXPECT_STREQ(e.what(), "I/O エラー (32)");
-    }
-    EXPECT_EQ(Slots()[0], "");
-}
-
-TEST(InOutErrorMessages, ByCode) {
-    EXPECT_STREQ(EInOutError(2).what(), "ファイルが見つかりません");
-    EXPECT_STREQ(EInOutError(5).what(), "ファイルへのアクセスが拒否されました");
-    EXPECT_STREQ(EInOutError(106).what(), "入力値が数値ではありません");
-    EXPECT_STREQ(EInOutError(1234).what(), "I/O エラー (1234)");
-}
-
 }  // namespace
 }  // namespace fortuva::test
