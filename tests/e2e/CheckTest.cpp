@@ -86,6 +86,10 @@ TEST_F(Check, FourthPrizeNoPrizeAndRejectedEntries) {
     EnterWithoutDialog(L"99");
     EXPECT_EQ(Result(), kNoPrize);
 
+    // Superscript two and three are no digits, nor look-alikes of 23.
+    EnterWithoutDialog(L"\u00B2\u00B3");
+    EXPECT_EQ(Result(), L"正数を入力して下さい");
+
     EnterWithoutDialog(L"ab");
     EXPECT_EQ(Result(), L"正数を入力して下さい");
 
