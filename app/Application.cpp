@@ -37,7 +37,12 @@ TApplication::TApplication(IPlatform& platform, std::string title)
     : platform_(platform), title_(std::move(title)) {}
 
 void TApplication::HandleException(const std::exception& failure) {
-    platform_.ShowMessage(MessageKind::Error, title_, ErrorBoxText(failure.what()));
+    try {
+        platform_.ShowMessage(MessageKind::Error, title_, ErrorBoxText(failure.what()));
+    } catch (const std::exception&) {
+        // The error box itself cannot be shown: the beep is all that is left.
+        platform_.Beep();
+    }
 }
 
 }  // namespace fortuva

@@ -21,8 +21,9 @@ class TApplication {
 public:
     TApplication(IPlatform& platform, std::string title);
     const std::string& Title() const { return title_; }
-    // Shows the failure in a stop box titled with the application's title;
-    // the program keeps running.
+    // Shows the failure in a stop box titled with the application's title,
+    // or beeps when not even that box can be shown; the program keeps
+    // running.
     void HandleException(const std::exception& failure);
 
 private:

@@ -13,6 +13,11 @@ target_compile_options(fortuva_core PUBLIC -Os -ffunction-sections -fdata-sectio
 target_compile_definitions(fortuva_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
 target_link_options(Fortuva PRIVATE -municode -static -static-libgcc -static-libstdc++
     -Wl,--dynamicbase -Wl,--nxcompat -Wl,--gc-sections -s)
+# A 32-bit program may then use 4 GB of address space under 64-bit Windows,
+# not 2 GB; a 64-bit one has it anyway.
+if(CMAKE_SIZEOF_VOID_P EQUAL 4)
+    target_link_options(Fortuva PRIVATE -Wl,--large-address-aware)
+endif()
 file(GLOB FORTUVA_RESOURCE_FILES CONFIGURE_DEPENDS
     resources/*.manifest resources/*.rc resources/icons/*.ico resources/voice/*.wav)
 set_source_files_properties(resources/Fortuva.rc PROPERTIES OBJECT_DEPENDS "${FORTUVA_RESOURCE_FILES}")

@@ -1,5 +1,6 @@
 // Fuzzes the winning-number file reader through an in-memory file system
-// whose file hands out its bytes in uneven pieces and can fail part-way.
+// whose file hands out its bytes in uneven pieces and can fail part-way, in
+// every encoding it reads.
 //
 // Input layout: three control bytes, then the file's content (missing
 // control bytes count as zero).
@@ -124,21 +125,53 @@ private:
     FileLog& log_;
 };
 
+// The characters of the file: its bytes after a UTF-8 mark, or, after a
+// UTF-16 mark, one per code unit, ASCII as itself and anything else as a
+// byte no number holds. An odd last byte counts only in a whole file.
+std::string Characters(const std::string& content, bool wholeFile) {
+    bool little = content.compare(0, 2, "\xFF\xFE") == 0;
+    if (!little && content.compare(0, 2, "\xFE\xFF") != 0)
+        return content.compare(0, 3, "\xEF\xBB\xBF") == 0 ? content.substr(3) : content;
+    std::string chars;
+    for (std::size_t i = 2; i + 1 < content.size(); i += 2) {
+        unsigned a = static_cast<unsigned char>(content[i]), b = static_cast<unsigned char>(content[i + 1]);
+        unsigned unit = little ? (b << 8 | a) : (a << 8 | b);
+        chars.push_back(unit < 0x80 ? static_cast<char>(unit) : '\x80');
+    }
+    if (wholeFile && content.size() % 2 == 1) chars.push_back('\x80');
+    return chars;
+}
+
+// The stored text of a number line: without its leading spaces, and at most
+// kNumberTextBound bytes, the excess taken from the zeros after the sign and
+// the prefix.
+std::string StoredText(const std::string& line) {
+    std::string text = line.substr(line.find_first_not_of(' '));
+    if (text.size() <= kNumberTextBound) return text;
+    std::size_t zeros = (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    if (text[zeros] == '$' || text[zeros] == 'x' || text[zeros] == 'X') zeros += 1;
+    else if (text[zeros] == '0' && (text[zeros + 1] == 'x' || text[zeros + 1] == 'X')) zeros += 2;
+    std::size_t excess = text.size() - kNumberTextBound;
+    Check(text.find_first_not_of('0', zeros) >= zeros + excess);
+    return text.erase(zeros, excess);
+}
+
 // The format read off a whole buffer: lines split at LF, every CR dropped, a
 // Ctrl-Z opening a line ends the file. Only lines ended by LF count when
 // wholeFile is false (the rest of the file may still be coming).
 std::vector<std::string> ReferenceNumbers(const std::string& content, bool wholeFile) {
+    const std::string chars = Characters(content, wholeFile);
     std::vector<std::string> numbers;
     std::size_t start = 0;
-    while (start < content.size()) {
-        std::size_t lf = content.find('\n', start);
+    while (start < chars.size()) {
+        std::size_t lf = chars.find('\n', start);
         if (lf == std::string::npos && !wholeFile) break;
-        std::size_t end = (lf == std::string::npos) ? content.size() : lf;
+        std::size_t end = (lf == std::string::npos) ? chars.size() : lf;
         std::string line;
         for (std::size_t i = start; i < end; ++i)
-            if (content[i] != '\r') line.push_back(content[i]);
+            if (chars[i] != '\r') line.push_back(chars[i]);
         if (!line.empty() && line[0] == '\x1A') break;
-        if (ParseNumber(line)) numbers.push_back(line.substr(line.find_first_not_of(' ')));
+        if (ParseNumber(line)) numbers.push_back(StoredText(line));
         if (lf == std::string::npos) break;
         start = lf + 1;
     }
@@ -175,7 +208,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         Check(!log.stopRequested);  // no call after a stop
         Check(ParseNumber(text).has_value());
         Check(text.find_first_of("\r\n") == std::string::npos);
-        Check(!text.empty() && text[0] != ' ');
+        Check(!text.empty() && text[0] != ' ' && text.size() <= kNumberTextBound);
         got.push_back(text);
         if (plan.stopAfter != 0 && got.size() == plan.stopAfter) {
             log.stopRequested = true;

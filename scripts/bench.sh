@@ -6,6 +6,7 @@
 #   prose   256 MiB of prose lines, the eight winning numbers at the end
 #   oneline 256 MiB on a single line without a line end, not a number
 #   short   10 million short lines, numbers of 2-7 digits between words
+#   zeros   a 200 MiB number line: zeros, then 37
 # and for each, with the page cache warm, sets the reader against two
 # references: dd through a buffer of the reader's size (the floor: merely
 # reading the file) and grep counting the lines of the number form.
@@ -13,6 +14,7 @@
 # it has been built. Ends with a Markdown table for the README.
 #
 #   scripts/bench.sh            BENCH_RUNS=5 scripts/bench.sh
+#   BENCH_FILES="zeros" scripts/bench.sh     only some of the files
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FORTUVA_BUILD_DIR:-$root/build}
@@ -20,6 +22,8 @@ runs=${BENCH_RUNS:-3}
 entries=${BENCH_ENTRIES:-2000000}
 size=$((256 * 1024 * 1024))
 lines=10000000
+zeros=$((200 * 1024 * 1024))
+read -r -a files <<<"${BENCH_FILES:-prose oneline short zeros}"
 
 step() { printf '\n=== %s\n' "$*"; }
 
@@ -51,18 +55,26 @@ Keep the postcard whole: the number panel must stay readable.
 記念切手シート、ふるさと小包、現金、いずれも引換は窓口にて。
 Notes: lines like this one are skipped by the reader, in full.
 EOF
-yes "$(cat "$work/block")" | head -c "$size" >"$work/prose" || true
-printf '\n123456\n654321\n4567\n0123\n3210\n05\n38\n71\n' >>"$work/prose"
-yes "$(cat "$work/block")" | tr -d '\r\n' | head -c "$size" >"$work/oneline" || true
-awk -v n="$lines" 'BEGIN {
+# make_file NAME: writes the file NAME.
+make_file() {
+    case $1 in
+    prose)
+        yes "$(cat "$work/block")" | head -c "$size" >"$work/prose" || true
+        printf '\n123456\n654321\n4567\n0123\n3210\n05\n38\n71\n' >>"$work/prose" ;;
+    oneline) yes "$(cat "$work/block")" | tr -d '\r\n' | head -c "$size" >"$work/oneline" || true ;;
+    short) awk -v n="$lines" 'BEGIN {
     split("memo title prize n/a ok end note draw", word, " ")
     for (i = 0; i < n; i++) {
         if (i % 2) { print word[1 + int(i / 2) % 8]; continue }
         d = 2 + int(i / 2) % 6
         printf("%0" d "d\n", (i * 7919) % (10 ^ d))
     }
-}' >"$work/short"
-files=(prose oneline short)
+}' >"$work/short" ;;
+    zeros) { head -c "$zeros" /dev/zero | tr '\0' 0; printf '37\n'; } >"$work/zeros" ;;
+    *) echo "bench.sh: no file $1 (prose, oneline, short, zeros)" >&2; exit 1 ;;
+    esac
+}
+for f in "${files[@]}"; do make_file "$f"; done
 ls -l "$work"
 
 # Page cache warm: every figure below reads from memory, not the disk.
@@ -102,7 +114,7 @@ measure() {
 field() { tr ' ' '\n' <"$2" | sed -n "s/^$1=//p"; }
 
 pattern='^ *[+-]?([0-9]+|(\$|x|X|0x|0X)[0-9A-Fa-f]+)$'
-declare -A row size_mib
+declare -A row title
 for f in "${files[@]}"; do
     step "$f ($(stat -c %s "$work/$f") bytes), best of $runs"
     measure "dd.$f" dd if="$work/$f" bs=4097 of=/dev/null
@@ -119,12 +131,17 @@ for f in "${files[@]}"; do
     ratio=$(awk -v a="$wall" -v b="${best[dd.$f]}" 'BEGIN { printf "%.1f", a / b }')
     printf 'dd bs=4097   %8ss  peak %7s KB\n' "${best[dd.$f]}" "${rss[dd.$f]}"
     printf 'grep -c      %8ss  peak %7s KB  (%s lines)\n' "${best[grep.$f]}" "${rss[grep.$f]}" "$(cat "$work/grep.$f.out")"
-    printf 'load_bench   %8ss  peak %7s KB  (%s numbers, %s MB/s; %ss inside the reader)\n' \
-        "$wall" "$load_rss" "$numbers" "$load_mbs" "$load_s"
+    printf 'load_bench   %8ss  peak %7s KB  (%s numbers, the longest %s bytes, %s MB/s; %ss inside the reader)\n' \
+        "$wall" "$load_rss" "$numbers" "$(field longest_number "$work/load.$f.out")" "$load_mbs" "$load_s"
     printf 'load / dd    %8sx\n' "$ratio"
     mib=$(awk -v b="$bytes" 'BEGIN { printf "%.0f", b / 1048576 }')
     row[$f]="| ${best[dd.$f]} s | ${best[grep.$f]} s, ${rss[grep.$f]} KB | $wall s | $load_mbs | $load_rss KB | ${ratio}× |"
-    size_mib[$f]=$mib
+    case $f in
+    prose) title[$f]="$mib MiB of prose lines, numbers at the end" ;;
+    oneline) title[$f]="$mib MiB on one line, no line end" ;;
+    short) title[$f]="$((lines / 1000000)) million short lines, every other one a number" ;;
+    zeros) title[$f]="$mib MiB number line: zeros, then 37" ;;
+    esac
 done
 
 step "Prize check, $entries entries"
@@ -155,9 +172,7 @@ number line; the program itself stops at the eighth.
 
 | File | dd bs=4097 | grep -c (peak RSS) | Reader | Reader MB/s | Reader peak RSS | Reader / dd |
 |---|---|---|---|---|---|---|
-| ${size_mib[prose]} MiB of prose lines, numbers at the end ${row[prose]}
-| ${size_mib[oneline]} MiB on one line, no line end ${row[oneline]}
-| $((lines / 1000000)) million short lines, every other one a number ${row[short]}
+$(for f in "${files[@]}"; do echo "| ${title[$f]} ${row[$f]}"; done)
 
 | Other figure | Value |
 |---|---|

@@ -130,6 +130,7 @@ void MainWindow::CreateWindows() {
 
     platform_.SetOwners(main_, application_);
     applicationObject_ = std::make_unique<TApplication>(platform_, title);
+    SetGeneralHandler([this](const std::exception& failure) { applicationObject_->HandleException(failure); });
     CreateControls();
 }
 
@@ -385,25 +386,31 @@ LRESULT MainWindow::OnApplicationMessage(HWND hwnd, UINT message, WPARAM wParam,
 }
 
 LRESULT CALLBACK MainWindow::MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (MainWindow* self = WindowOf(hwnd)) return self->OnMessage(message, wParam, lParam);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return Guarded(hwnd, message, [&] {
+        if (MainWindow* self = WindowOf(hwnd)) return self->OnMessage(message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    });
 }
 
 LRESULT CALLBACK MainWindow::ApplicationProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    if (MainWindow* self = WindowOf(hwnd)) return self->OnApplicationMessage(hwnd, message, wParam, lParam);
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return Guarded(hwnd, message, [&] {
+        if (MainWindow* self = WindowOf(hwnd)) return self->OnApplicationMessage(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    });
 }
 
 LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    // The panel's controls report to the main window, like its own children.
-    switch (message) {
-    case WM_COMMAND:
-    case WM_DRAWITEM:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLORBTN:
-        return SendMessageW(GetParent(hwnd), message, wParam, lParam);
-    }
-    return DefWindowProcW(hwnd, message, wParam, lParam);
+    return Guarded(hwnd, message, [&] {
+        // The panel's controls report to the main window, like its own children.
+        switch (message) {
+        case WM_COMMAND:
+        case WM_DRAWITEM:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN:
+            return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    });
 }
 
 }  // namespace fortuva::win32

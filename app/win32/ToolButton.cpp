@@ -1,5 +1,7 @@
 #include "app/win32/ToolButton.h"
 
+#include "base/win32/Controls.h"
+
 namespace fortuva::win32 {
 
 const wchar_t kToolButtonClass[] = L"FortuvaToolButton";
@@ -47,7 +49,7 @@ void SetHot(HWND hwnd, ButtonState& state, bool hot) {
     InvalidateRect(hwnd, nullptr, FALSE);
 }
 
-LRESULT CALLBACK ToolButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     ButtonState* state = StateOf(hwnd);
     switch (message) {
     case WM_NCCREATE:
@@ -95,6 +97,10 @@ LRESULT CALLBACK ToolButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 0;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK ToolButtonProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Guarded(hwnd, message, [&] { return OnMessage(hwnd, message, wParam, lParam); });
 }
 
 }  // namespace

@@ -6,6 +6,31 @@
 
 namespace fortuva::win32 {
 
+namespace {
+
+// A control that cannot take its text would go on showing the old one as if
+// it were the new.
+void SetTextOf(HWND hwnd, const WideString& text) {
+    if (!SetWindowTextW(hwnd, text.c_str())) throw Exception("テキストを設定できません");
+}
+
+std::function<void(const std::exception&)>& GeneralHandler() {
+    static std::function<void(const std::exception&)> handler;
+    return handler;
+}
+
+}  // namespace
+
+void SetGeneralHandler(std::function<void(const std::exception&)> handler) { GeneralHandler() = std::move(handler); }
+
+void ReportFailure(HWND hwnd, UINT message, const std::exception& failure) {
+    // A failed paint would otherwise be asked for again at once, and again.
+    if (message == WM_PAINT) ValidateRect(hwnd, nullptr);
+    // Before the application object exists there is nowhere to show it.
+    if (!GeneralHandler()) std::terminate();
+    GeneralHandler()(failure);
+}
+
 COLORREF ColorRef(TColor color) {
     switch (color) {
     case TColor::BtnFace: return GetSysColor(COLOR_BTNFACE);
@@ -28,7 +53,7 @@ std::string WindowText(HWND hwnd) { return Narrow(WindowTextW(hwnd)); }
 
 std::string Win32Edit::Text() const { return WindowText(hwnd_); }
 
-void Win32Edit::SetText(const std::string& text) { SetWindowTextW(hwnd_, Widen(text).c_str()); }
+void Win32Edit::SetText(const std::string& text) { SetTextOf(hwnd_, Widen(text)); }
 
 bool Win32Edit::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
@@ -55,7 +80,7 @@ void FitToText(HWND label) {
 }
 
 void Win32Label::SetCaption(const std::string& caption) {
-    SetWindowTextW(hwnd_, Widen(caption).c_str());
+    SetTextOf(hwnd_, Widen(caption));
     if (autoSize_) FitToText(hwnd_);
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
@@ -112,7 +137,7 @@ void Win32Timer::SetEnabled(bool enabled) {
 }
 
 void Win32Window::SetCaption(const std::string& head, const NativePath& label, const std::string& tail) {
-    SetWindowTextW(hwnd_, (Widen(head) + PathW(label) + Widen(tail)).c_str());
+    SetTextOf(hwnd_, Widen(head) + PathW(label) + Widen(tail));
 }
 
 }  // namespace fortuva::win32

@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <exception>
+#include <functional>
 #include <string>
 
 #include "base/Controls.h"
@@ -117,5 +119,24 @@ std::string WindowText(HWND hwnd);
 
 // Sizes a label to its text in its own font.
 void FitToText(HWND label);
+
+// The application's general handler, for failures inside window procedures;
+// set once the application object exists.
+void SetGeneralHandler(std::function<void(const std::exception&)> handler);
+void ReportFailure(HWND hwnd, UINT message, const std::exception& failure);
+
+// Every window procedure of ours runs its work through this guard. A failure
+// must not unwind through Windows' own frames, which would end the program
+// without a word: it goes to the general handler, and the message is
+// answered with 0.
+template <typename Work>
+LRESULT Guarded(HWND hwnd, UINT message, Work&& work) noexcept {
+    try {
+        return work();
+    } catch (const std::exception& failure) {
+        ReportFailure(hwnd, message, failure);
+        return 0;
+    }
+}
 
 }  // namespace fortuva::win32

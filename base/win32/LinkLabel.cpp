@@ -40,12 +40,13 @@ HFONT DrawingFont(HWND hwnd, LinkState& state) {
 }
 
 void Paint(HWND hwnd, LinkState& state) {
+    // Read first: once painting has begun, nothing may fail before its end.
+    WideString text = WindowTextW(hwnd);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(hwnd, &ps);
     RECT r;
     GetClientRect(hwnd, &r);
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    WideString text = WindowTextW(hwnd);
     HGDIOBJ old = SelectObject(dc, DrawingFont(hwnd, state));
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, state.color);
@@ -54,7 +55,7 @@ void Paint(HWND hwnd, LinkState& state) {
     EndPaint(hwnd, &ps);
 }
 
-LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     LinkState* state = StateOf(hwnd);
     switch (message) {
     case WM_NCCREATE:
@@ -106,6 +107,10 @@ LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
         break;
     }
     return DefWindowProcW(hwnd, message, wParam, lParam);
+}
+
+LRESULT CALLBACK LinkProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Guarded(hwnd, message, [&] { return OnMessage(hwnd, message, wParam, lParam); });
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "base/win32/Platform.h"
 
+#include "base/Errors.h"
 #include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
@@ -32,7 +33,8 @@ void Win32Platform::ShowMessage(MessageKind kind, const std::string& title, cons
     case MessageKind::Error: icon = MB_ICONSTOP; break;
     }
     HWND owner = (main_ && IsWindowVisible(main_)) ? main_ : application_;
-    MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK | icon);
+    if (MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK | icon) == 0)
+        throw Exception("メッセージを表示できません");
 }
 
 void Win32Platform::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }

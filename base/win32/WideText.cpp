@@ -14,9 +14,12 @@ WideString Widen(const std::string& cp932) {
 
 std::string Narrow(const WideString& wide) {
     if (wide.empty()) return std::string();
-    int n = WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    // A character that code page 932 lacks becomes its default character,
+    // never a look-alike: "²³" typed must not pass for the entry 23.
+    const DWORD flags = WC_NO_BEST_FIT_CHARS;
+    int n = WideCharToMultiByte(932, flags, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     std::string out(static_cast<std::size_t>(n), '\0');
-    WideCharToMultiByte(932, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
+    WideCharToMultiByte(932, flags, wide.data(), static_cast<int>(wide.size()), out.data(), n, nullptr, nullptr);
     return out;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/Application.h"
+#include "base/Errors.h"
 #include "tests/support/Fakes.h"
 
 namespace fortuva::test {
@@ -59,6 +60,14 @@ TEST(Application, ErrorBoxTextEndsWithAFullStopAboveDot) {
     EXPECT_EQ(ErrorBoxText("done."), "done.");
     EXPECT_EQ(ErrorBoxText("abc"), "abc.");
     EXPECT_EQ(ErrorBoxText(""), "");
+}
+
+TEST(Application, AnErrorBoxThatCannotBeShownLeavesTheBeep) {
+    Journal journal;
+    FakePlatform platform(journal);
+    platform.boxesFail = true;
+    TApplication(platform, "Fortuva").HandleException(Exception("タイマーを取得できません"));
+    EXPECT_EQ(journal, Journal{"beep"});
 }
 
 }  // namespace

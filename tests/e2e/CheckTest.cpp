@@ -4,13 +4,16 @@
 #include <string>
 
 #include "app/win32/ControlIds.h"
+#include "numbers/WinningNumberFile.h"
 #include "tests/e2e/Driver.h"
 
 namespace fortuva::e2e {
 namespace {
 
-// Tails of the slots: 56 21 | 67 | 23 10 | 05 38 56, so 56 is both a fourth
-// and a first prize, 23 a third and 38 a fourth only.
+// Tails of the slots: 56 21 | 67 | 23 10 | 05 37 56, so 56 is both a fourth
+// and a first prize, 23 a third and 37 a fourth only. The 37 comes after a
+// million leading zeros, which the slot must not take whole: the window
+// would not appear for minutes.
 const std::string kYearFile =
     "当選番号\r\n"
     "123456\r\n"
@@ -18,8 +21,8 @@ const std::string kYearFile =
     "4567\r\n"
     "0123\r\n"
     "3210\r\n"
-    "05\r\n"
-    "38\r\n"
+    "05\r\n" +
+    std::string(1000000, '0') + "37\r\n"
     "56\r\n";
 
 const std::wstring kFourthWon = L"四等が当たりました\r\nおめでとう御座います";
@@ -74,11 +77,18 @@ protected:
 };
 
 TEST_F(Check, FourthPrizeNoPrizeAndRejectedEntries) {
-    EnterWithoutDialog(L"38");
+    const std::wstring slot = Text(Control(main_, ids::EditId(8)));
+    EXPECT_EQ(slot.size(), kNumberTextBound);
+    EXPECT_EQ(slot.substr(slot.size() - 2), L"37");
+    EnterWithoutDialog(L"37");
     EXPECT_EQ(Result(), kFourthWon);
 
     EnterWithoutDialog(L"99");
     EXPECT_EQ(Result(), kNoPrize);
+
+    // Superscript two and three are no digits, nor look-alikes of 23.
+    EnterWithoutDialog(L"\u00B2\u00B3");
+    EXPECT_EQ(Result(), L"正数を入力して下さい");
 
     EnterWithoutDialog(L"ab");
     EXPECT_EQ(Result(), L"正数を入力して下さい");
@@ -90,7 +100,7 @@ TEST_F(Check, FourthPrizeNoPrizeAndRejectedEntries) {
     ASSERT_TRUE(TypeChars(entry_, L"3"));
     EXPECT_EQ(Text(entry_), L"3");
     EXPECT_EQ(Result(), L"十の桁迄入力して下さい");
-    EnterWithoutDialog(L"8");
+    EnterWithoutDialog(L"7");
     EXPECT_EQ(Result(), kFourthWon);
 }
 

@@ -24,10 +24,36 @@ std::vector<std::string> NumbersOf(const std::string& content, std::size_t limit
 
 using Numbers = std::vector<std::string>;
 
+const Numbers kSampleNumbers{"123456", "654321", "4567", "0123", "3210", "05", "38", "71"};
+
 TEST(WinningNumberFile, SampleFileKeepsTextsAsWritten) {
     std::string sample =
         "2002年 当選番号\r\n\r\n123456\r\n  654321\r\n(メモ) 二等以下\r\n4567\r\n0123\r\n9876 \r\n3210\r\n05\r\n38\r\n71";
-    EXPECT_EQ(NumbersOf(sample), (Numbers{"123456", "654321", "4567", "0123", "3210", "05", "38", "71"}));
+    EXPECT_EQ(NumbersOf(sample), kSampleNumbers);
+    // A UTF-8 mark at the very start is no part of the first line.
+    EXPECT_EQ(NumbersOf("\xEF\xBB\xBF" + sample), kSampleNumbers);
+}
+
+// The text with a UTF-16 byte-order mark, in either byte order.
+std::string Utf16File(const std::u16string& text, bool bigEndian) {
+    std::string bytes;
+    for (char16_t unit : u"\uFEFF" + text) {
+        char low = static_cast<char>(unit & 0xFF), high = static_cast<char>(unit >> 8);
+        bytes += bigEndian ? std::string{high, low} : std::string{low, high};
+    }
+    return bytes;
+}
+
+TEST(WinningNumberFile, Utf16FilesLoadLikeTheirBytes) {
+    // Also full-width digits, and units whose bytes alone would read as the
+    // digits 5 and 7 and as line feeds: none of them is a number.
+    std::u16string sample =
+        u"2002年 当選番号\r\n\r\n123456\r\n  654321\r\n(メモ) 二等以下\r\n4567\r\n０１２３\r\n\u0A35\u0A37\r\n0123\r\n"
+        u"9876 \r\n3210\r\n05\r\n38\r\n71";
+    EXPECT_EQ(NumbersOf(Utf16File(sample, false)), kSampleNumbers);
+    EXPECT_EQ(NumbersOf(Utf16File(sample, true)), kSampleNumbers);
+    // Lone carriage returns are dropped; Ctrl-Z at a line start ends the file.
+    EXPECT_EQ(NumbersOf(Utf16File(u"12\r34\n\u001A56\n", true)), Numbers{"1234"});
 }
 
 TEST(WinningNumberFile, LineEnds) {
@@ -39,7 +65,7 @@ TEST(WinningNumberFile, LineEnds) {
 
 TEST(WinningNumberFile, LinesThatAreNotNumbers) {
     EXPECT_EQ(NumbersOf("1 \n2\t\n\t3\n4\n"), Numbers{"4"});
-    EXPECT_EQ(NumbersOf("\xEF\xBB\xBF" "11\n22\n"), Numbers{"22"});
+    EXPECT_EQ(NumbersOf("11\n\xEF\xBB\xBF" "22\n"), Numbers{"11"});
     EXPECT_EQ(NumbersOf("１２\n33\n"), Numbers{"33"});
     EXPECT_EQ(NumbersOf("+12\n-5\n$1F\n0x1f\n2147483648\n-2147483648\n000000000000123\n"),
               (Numbers{"+12", "-5", "$1F", "0x1f", "-2147483648", "000000000000123"}));
@@ -54,7 +80,20 @@ TEST(WinningNumberFile, LinesLongerThanTheBuffer) {
     std::string longProse(3 * kReadBufferSize + 5, 'a');
     std::string longNumber = std::string(2 * kReadBufferSize, ' ') + std::string(kReadBufferSize, '0') + "7";
     EXPECT_EQ(NumbersOf(longProse + "\n11\n" + longNumber + "\n"),
-              (Numbers{"11", std::string(kReadBufferSize, '0') + "7"}));
+              (Numbers{"11", std::string(kNumberTextBound - 1, '0') + "7"}));
+}
+
+TEST(WinningNumberFile, LongRunsOfLeadingZerosAreShortenedToTheBound) {
+    const std::string megabytes(3'000'000, '0');
+    const std::string zeros = std::string(kNumberTextBound, '0');
+    auto shortened = [&](const std::string& head, const std::string& tail) {
+        return head + zeros.substr(0, kNumberTextBound - head.size() - tail.size()) + tail;
+    };
+    // Sign, prefix, value and tail stay; so does a text exactly at the bound.
+    const std::string atBound = shortened("$", "1F");
+    EXPECT_EQ(NumbersOf("-" + megabytes + "2147483648\n" + "0x" + megabytes + "0A01\n" + megabytes + "\n" +
+                        atBound + "\n$0" + atBound.substr(1) + "\n"),
+              (Numbers{shortened("-", "2147483648"), shortened("0x", "A01"), zeros, atBound, atBound}));
 }
 
 TEST(WinningNumberFile, StopsWhenTheCallerHasEnough) {

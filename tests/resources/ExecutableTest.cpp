@@ -161,6 +161,9 @@ TEST_F(Executable, IsA32BitGuiProgramWithAslrAndDep) {
     EXPECT_EQ(exe_->Subsystem(), 2);
     EXPECT_TRUE(exe_->DllCharacteristics() & 0x40) << "no DYNAMIC_BASE";
     EXPECT_TRUE(exe_->DllCharacteristics() & 0x100) << "no NX_COMPAT";
+    if (exe_->Machine() == 0x14C) {
+        EXPECT_TRUE(exe_->Characteristics() & 0x0020) << "not LARGE_ADDRESS_AWARE: 2 GB of address space only";
+    }
     // Without its relocations the image cannot be moved, whatever the flag says.
     EXPECT_FALSE(exe_->Characteristics() & 0x0001) << "relocations stripped";
     EXPECT_GT(exe_->DataDirectory(5).size, 0u) << "no base relocations";

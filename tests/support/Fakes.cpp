@@ -78,6 +78,7 @@ void FakeTimer::SetEnabled(bool e) {
 }
 
 void FakePlatform::ShowMessage(MessageKind kind, const std::string& title, const std::string& text) {
+    if (boxesFail) throw Exception("メッセージを表示できません");
     journal_.push_back(std::string("dialog ") + KindName(kind) + " {" + title + "} " + text);
 }
 

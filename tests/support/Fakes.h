@@ -167,6 +167,7 @@ public:
     NativePath ExecutablePath() override { return exePath; }
 
     int year = 2002;
+    bool boxesFail = false;  // no message box can be shown
     NativePath exePath = u"C:\\Program Files\\Fortuva\\Fortuva.exe";
 
 private:
