@@ -10,6 +10,7 @@
 #include "about/VersionInfo.h"
 #include "app/Application.h"
 #include "app/Controls.h"
+#include "app/Keys.h"
 #include "app/Platform.h"
 #include "check/Voice.h"
 #include "numbers/FileSystem.h"
@@ -81,6 +82,12 @@ public:
     void LMailMouseEnter(TLabel& link);
     void LMailMouseLeave(TLabel& link);
     void LMailClick(TLabel& link);
+
+    // A key pressed anywhere in the window, the about panel included, before
+    // the focused control sees it: Ctrl+O opens a file, F1 shows the about
+    // panel, Escape hides it. True when the key ran a command; the control
+    // then never sees it.
+    bool FormShortcut(TKey key, TShiftState shift);
 
     const std::string& LastEntry() const { return lastEntry_; }
     const TEdit* BlinkEdit() const { return blinkEdit_; }

@@ -270,6 +270,7 @@ int MainWindow::Run() {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (OnShortcut(message)) continue;
         if (IsDialogMessageW(main_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -322,6 +323,18 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         if (code == kLinkLeave) Guard([&] { form_->LMailMouseLeave(*link); });
         if (code == kLinkClick) Guard([&] { form_->LMailClick(*link); });
     }
+}
+
+bool MainWindow::OnShortcut(const MSG& message) {
+    if (message.message != WM_KEYDOWN || !form_ || (message.hwnd != main_ && !IsChild(main_, message.hwnd)))
+        return false;
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= kShift;
+    if (GetKeyState(VK_MENU) < 0) shift |= kAlt;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= kCtrl;
+    bool taken = true;  // a command that failed has still taken its key
+    Guard([&] { taken = form_->FormShortcut(static_cast<TKey>(message.wParam), shift); });
+    return taken;
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -43,6 +43,8 @@ private:
     void PlaceAndShow();
     LRESULT OnControlColor(HWND control, HDC dc);
     void OnCommand(int id, int code, HWND control);
+    // A key for the form's shortcuts, before the dialog keys; true when taken.
+    bool OnShortcut(const MSG& message);
     void DrawResult(const DRAWITEMSTRUCT& item);
     // Runs a handler; a failure goes to the application's general handler.
     void Guard(const std::function<void()>& handler);
