@@ -184,6 +184,7 @@ void MainWindow::CreateControls() {
     shell_.SetOwner(application_);
     openDialog1_ = std::make_unique<TOpenDialog>("OpenDialog1", fileDialog_);
     AddTooltips();
+    DescribeControls();
 
     TMainFormControls controls{*window_,   *edits_[0],  *edits_[1],  *edits_[2],  *edits_[3],
                                *edits_[4], *edits_[5],  *edits_[6],  *edits_[7],  *edits_[8],
@@ -224,6 +225,14 @@ void MainWindow::CreateAboutPanel() {
                     "下さい。雑誌等への収録はご一報下さい。",
                     child | SS_LEFT | SS_NOPREFIX, ids::Label7, 216, 72, 153, 89);
     PutBeneath(frames);
+}
+
+void MainWindow::DescribeControls() {
+    for (std::size_t slot = 0; slot < 8; ++slot) accessible_.Slot(edits_[slot + 1]->Handle(), slot);
+    accessible_.ToolButton(GetDlgItem(main_, ids::SpeedButton1));
+    accessible_.ToolButton(GetDlgItem(main_, ids::SpeedButton2));
+    for (const auto& link : links_) accessible_.Link(link->Handle());
+    accessible_.ResultLabel(label2_->Handle());
 }
 
 void MainWindow::AddTooltips() {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Main.h"
+#include "app/win32/Accessibility.h"
 #include "app/win32/Controls.h"
 #include "app/win32/Platform.h"
 #include "about/win32/Shell.h"
@@ -37,6 +38,8 @@ private:
     void CreateControls();
     void AddTooltips();
     void CreateAboutPanel();
+    // Names and roles for assistive technology where the window texts fall short.
+    void DescribeControls();
     HWND Child(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style, int id, int x, int y,
                int width, int height, HFONT font = nullptr);
     int Scale(int pixels) const;
@@ -73,6 +76,7 @@ private:
     std::unique_ptr<Win32Label> l01_;
     std::vector<std::unique_ptr<Win32Label>> links_;  // LMail, LURL, LMail1, LURL1
     HWND notice_ = nullptr;
+    AccessibleControls accessible_;
 
     Win32Platform platform_;
     Win32FileSystem files_;

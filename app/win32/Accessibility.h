@@ -1,0 +1,42 @@
+// The program's controls as assistive technology sees them through the
+// platform's accessibility interface. A described control answers
+// WM_GETOBJECT with the system's standard accessible object for it, wrapped
+// so that its role, name, value and default action are the program's; all
+// else (place, state, focus) stays the system's.
+#pragma once
+
+#include <windows.h>
+
+#include <cstddef>
+#include <memory>
+#include <vector>
+
+
+namespace fortuva::win32 {
+
+class AccessibleControls {
+public:
+    AccessibleControls();
+    ~AccessibleControls();
+    AccessibleControls(const AccessibleControls&) = delete;
+    AccessibleControls& operator=(const AccessibleControls&) = delete;
+
+    // A winning-number slot (0 for Edit2): named by its prize class and
+    // place, its value its text.
+    void Slot(HWND edit, std::size_t index);
+    // A tool button, named by its hint, which is its window text.
+    void ToolButton(HWND button);
+    // A link label, named by its text.
+    void Link(HWND link);
+    // The result label, named by its text.
+    void ResultLabel(HWND label);
+
+    struct Description;
+
+private:
+    void Describe(HWND control, const Description& description);
+
+    std::vector<std::unique_ptr<Description>> descriptions_;
+};
+
+}  // namespace fortuva::win32
