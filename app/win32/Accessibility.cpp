@@ -7,7 +7,6 @@
 #include <exception>
 
 #include "app/AccessibleNames.h"
-#include "app/win32/Controls.h"
 #include "app/win32/SystemLibrary.h"
 #include "app/win32/WideText.h"
 
@@ -23,6 +22,9 @@ struct AccessibleControls::Description {
 namespace {
 
 using Description = AccessibleControls::Description;
+
+// EVENT_OBJECT_LIVEREGIONCHANGED, which the headers give only from Windows 8 on.
+constexpr DWORD kLiveRegionChanged = 0x8019;
 
 // The window procedure chain, from comctl32, which also chains the tool
 // tips that watch the same controls. Had when the first control is
@@ -239,5 +241,14 @@ void AccessibleControls::ToolButton(HWND button) {
 void AccessibleControls::Link(HWND link) { Describe(link, {ROLE_SYSTEM_LINK, {}, false, kClickAction}); }
 
 void AccessibleControls::ResultLabel(HWND label) { Describe(label, {ROLE_SYSTEM_STATICTEXT, {}, false, nullptr}); }
+
+void AnnouncedLabel::SetCaption(const std::string& caption) {
+    Win32Label::SetCaption(caption);
+    // The label cleared before a new result has nothing to say. Systems
+    // without live regions (before Windows 8) pass their event to no one.
+    if (caption.empty()) return;
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Handle(), OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(kLiveRegionChanged, Handle(), OBJID_CLIENT, CHILDID_SELF);
+}
 
 }  // namespace fortuva::win32

@@ -9,8 +9,10 @@
 
 #include <cstddef>
 #include <memory>
+#include <string>
 #include <vector>
 
+#include "app/win32/Controls.h"
 
 namespace fortuva::win32 {
 
@@ -37,6 +39,15 @@ private:
     void Describe(HWND control, const Description& description);
 
     std::vector<std::unique_ptr<Description>> descriptions_;
+};
+
+// The result label: each new result and each message it shows is announced
+// to assistive technology at once, so that a screen reader reads it while
+// the voice clip plays.
+class AnnouncedLabel : public Win32Label {
+public:
+    using Win32Label::Win32Label;
+    void SetCaption(const std::string& caption) override;
 };
 
 }  // namespace fortuva::win32

@@ -168,7 +168,7 @@ void MainWindow::CreateControls() {
     frames.push_back(Child(main_, L"Static", "", kChild | SS_ETCHEDFRAME, ids::Panel1, 0, 72, 137, 81));
     HWND label2 = Child(main_, L"Static", "", kChild | SS_OWNERDRAW | SS_NOTIFY, ids::Label2, 2, 74, 133, 77,
                         boldFont_);
-    label2_ = std::make_unique<Win32Label>("Label2", label2);
+    label2_ = std::make_unique<AnnouncedLabel>("Label2", label2);
     HWND check = Child(main_, L"Button", "確認ダイアログを出さない", kChild | BS_AUTOCHECKBOX | WS_TABSTOP,
                        ids::CheckBox1, 0, 160, 153, 17);
     checkBox1_ = std::make_unique<Win32CheckBox>("CheckBox1", check);
