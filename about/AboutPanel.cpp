@@ -10,7 +10,7 @@ namespace {
 const char* const kSystemMail = "telvi@example.jp";
 const char* const kSystemUrl = "http://www.example.jp/telvi/";
 const char* const kVoiceMail = "lusemi@example.com";
-const char* const kVoiceUrl = "http://www.example.com/lusemi/";
+const char* const kVoiceUrl = "http://example.com/lusemi/";
 
 std::string MailLinkFor(const TLabel& mail, const TLabel& product) {
     return "Mailto:" + mail.Caption() + "?subject=" + product.Caption() + "&";
