@@ -4,7 +4,7 @@ namespace fortuva {
 
 // Reserved example domains: no real person is ever mailed.
 const AuthorAddresses kSystemAuthor{"telvi@example.jp", "http://www.example.jp/telvi/"};
-const AuthorAddresses kVoiceAuthor{"lusemi@example.com", "http://www.example.com/lusemi/"};
+const AuthorAddresses kVoiceAuthor{"lusemi@example.com", "http://example.com/lusemi/"};
 
 std::string ProductLabel(IVersionApi& version, const NativePath& executable) {
     return GetVersionString(version, executable, "ProductName") + " Ver." +

@@ -13,6 +13,7 @@
 #include "about/Shell.h"
 #include "about/VersionInfo.h"
 #include "app/Application.h"
+#include "app/Keys.h"
 #include "base/Controls.h"
 #include "base/FileSystem.h"
 #include "base/Platform.h"
@@ -80,6 +81,12 @@ public:
     void LMailMouseEnter(TLabel& link);
     void LMailMouseLeave(TLabel& link);
     void LMailClick(TLabel& link);
+
+    // A key pressed anywhere in the window, the about panel included, before
+    // the focused control sees it: Ctrl+O opens a file, F1 shows the about
+    // panel, Escape hides it. True when the key ran a command; the control
+    // then never sees it.
+    bool FormShortcut(TKey key, TShiftState shift);
 
     const std::string& LastEntry() const { return lastEntry_; }
     const TEdit* BlinkEdit() const { return blinkEdit_; }

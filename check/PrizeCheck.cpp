@@ -1,5 +1,6 @@
 #include "check/PrizeCheck.h"
 
+#include "base/Text.h"
 #include "numbers/NumberRule.h"
 
 namespace fortuva {
@@ -31,6 +32,11 @@ EntryKind JudgeEntry(const std::string& entry) {
 
 std::string ResultLine(const PrizeClass& prize, const std::string& className) {
     return prize.wonOnTail ? className + kWonEnding : "\r\n" + className + kMayBeEnding;
+}
+
+std::string SlotName(const PrizeClass& prize, std::size_t slot, const std::string& className) {
+    if (prize.firstSlot == prize.lastSlot) return className;
+    return className + " " + DecimalText(static_cast<long long>(slot - prize.firstSlot) + 1);
 }
 
 }  // namespace fortuva

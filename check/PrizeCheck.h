@@ -53,6 +53,11 @@ constexpr PrizeClass kCheckOrder[kPrizeCount] = {
 // it comes first.
 std::string ResultLine(const PrizeClass& prize, const std::string& className);
 
+// What a slot of a class is called where its number alone does not say it:
+// the class's caption, then the slot's place in the class when the class has
+// more than one slot ("一等 1", "二等", "四等 3").
+std::string SlotName(const PrizeClass& prize, std::size_t slot, const std::string& className);
+
 // The head of the confirmation, above the full numbers of the class's
 // slots, one to a line.
 extern const char kConfirmationHead[];

@@ -3,7 +3,7 @@
 # run time, each named as the real one (winmm.dll, ...), which leaves a
 # marker file beside itself when any process loads it.
 set(FORTUVA_FAKE_DLL_DIR ${CMAKE_BINARY_DIR}/fake-dlls)
-set(FORTUVA_FAKE_DLL_NAMES winmm version comctl32 comdlg32 shell32)
+set(FORTUVA_FAKE_DLL_NAMES winmm version comctl32 comdlg32 shell32 oleacc)
 
 foreach(name IN LISTS FORTUVA_FAKE_DLL_NAMES)
     set(target fortuva_fake_${name})

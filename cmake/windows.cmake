@@ -41,7 +41,8 @@ target_include_directories(fortuva_e2e PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(fortuva_e2e PRIVATE ${FORTUVA_WARNINGS})
 target_compile_definitions(fortuva_e2e PRIVATE UNICODE _UNICODE NOMINMAX
     FORTUVA_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
-target_link_libraries(fortuva_e2e PRIVATE gtest gtest_main gdi32)
+# The end-to-end tests read the program as a screen reader does.
+target_link_libraries(fortuva_e2e PRIVATE gtest gtest_main gdi32 oleacc oleaut32 ole32)
 target_link_options(fortuva_e2e PRIVATE -static)
 add_dependencies(fortuva_e2e Fortuva)
 

@@ -169,7 +169,7 @@ void MainWindow::CreateControls() {
     frames.push_back(Child(main_, L"Static", "", kChild | SS_ETCHEDFRAME, ids::Panel1, 0, 72, 137, 81));
     HWND label2 = Child(main_, L"Static", "", kChild | SS_OWNERDRAW | SS_NOTIFY, ids::Label2, 2, 74, 133, 77,
                         boldFont_);
-    label2_ = std::make_unique<Win32Label>("Label2", label2);
+    label2_ = std::make_unique<AnnouncedLabel>("Label2", label2);
     HWND check = Child(main_, L"Button", "確認ダイアログを出さない", kChild | BS_AUTOCHECKBOX | WS_TABSTOP,
                        ids::CheckBox1, 0, 160, 153, 17);
     checkBox1_ = std::make_unique<Win32CheckBox>("CheckBox1", check);
@@ -185,6 +185,7 @@ void MainWindow::CreateControls() {
     shell_.SetOwner(application_);
     openDialog1_ = std::make_unique<TOpenDialog>("OpenDialog1", fileDialog_);
     AddTooltips();
+    DescribeControls();
 
     TMainFormControls controls{*window_, *edits_[0], {}, {}, *label2_, *checkBox1_, *panel2Control_, *timer_,
                                *openDialog1_, *icon_, *l01_, *links_[0], *links_[1], *links_[2], *links_[3]};
@@ -224,6 +225,20 @@ void MainWindow::CreateAboutPanel() {
                     "下さい。雑誌等への収録はご一報下さい。",
                     child | SS_LEFT | SS_NOPREFIX, ids::Label7, 216, 72, 153, 89);
     PutBeneath(frames);
+}
+
+void MainWindow::DescribeControls() {
+    // The slots by their prize class and place, since every slot's nearest
+    // label is the entry box's prompt.
+    for (const PrizeClass& prize : kCheckOrder) {
+        const std::string className = groups_[prize.rank - 1]->Caption();
+        for (std::size_t slot = prize.firstSlot; slot <= prize.lastSlot; ++slot)
+            accessible_.Slot(edits_[slot + 1]->Handle(), SlotName(prize, slot, className));
+    }
+    accessible_.ToolButton(GetDlgItem(main_, ids::SpeedButton1));
+    accessible_.ToolButton(GetDlgItem(main_, ids::SpeedButton2));
+    for (const auto& link : links_) accessible_.Link(link->Handle());
+    accessible_.ResultLabel(label2_->Handle());
 }
 
 void MainWindow::AddTooltips() {
@@ -270,6 +285,7 @@ int MainWindow::Run() {
 
     MSG message;
     while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (OnShortcut(message)) continue;
         if (IsDialogMessageW(main_, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
@@ -322,6 +338,18 @@ void MainWindow::OnCommand(int id, int code, HWND control) {
         if (code == kLinkLeave) Guard([&] { form_->LMailMouseLeave(*link); });
         if (code == kLinkClick) Guard([&] { form_->LMailClick(*link); });
     }
+}
+
+bool MainWindow::OnShortcut(const MSG& message) {
+    if (message.message != WM_KEYDOWN || !form_ || (message.hwnd != main_ && !IsChild(main_, message.hwnd)))
+        return false;
+    TShiftState shift = 0;
+    if (GetKeyState(VK_SHIFT) < 0) shift |= kShift;
+    if (GetKeyState(VK_MENU) < 0) shift |= kAlt;
+    if (GetKeyState(VK_CONTROL) < 0) shift |= kCtrl;
+    bool taken = true;  // a command that failed has still taken its key
+    Guard([&] { taken = form_->FormShortcut(static_cast<TKey>(message.wParam), shift); });
+    return taken;
 }
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

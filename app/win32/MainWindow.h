@@ -12,6 +12,7 @@
 #include "about/win32/Shell.h"
 #include "about/win32/VersionApi.h"
 #include "app/Main.h"
+#include "app/win32/Accessibility.h"
 #include "base/win32/Controls.h"
 #include "base/win32/Files.h"
 #include "base/win32/Platform.h"
@@ -38,12 +39,16 @@ private:
     void CreateControls();
     void AddTooltips();
     void CreateAboutPanel();
+    // Names and roles for assistive technology where the window texts fall short.
+    void DescribeControls();
     HWND Child(HWND parent, const wchar_t* windowClass, const std::string& text, DWORD style, int id, int x, int y,
                int width, int height, HFONT font = nullptr);
     int Scale(int pixels) const;
     void PlaceAndShow();
     LRESULT OnControlColor(HWND control, HDC dc);
     void OnCommand(int id, int code, HWND control);
+    // A key for the form's shortcuts, before the dialog keys; true when taken.
+    bool OnShortcut(const MSG& message);
     void DrawResult(const DRAWITEMSTRUCT& item);
     // Runs a handler; a failure goes to the application's general handler.
     void Guard(const std::function<void()>& handler);
@@ -72,6 +77,7 @@ private:
     std::unique_ptr<Win32Label> l01_;
     std::vector<std::unique_ptr<Win32Label>> links_;  // LMail, LURL, LMail1, LURL1
     HWND notice_ = nullptr;
+    AccessibleControls accessible_;
 
     Win32Platform platform_;
     Win32FileSystem files_;

@@ -17,7 +17,7 @@ TEST_F(AboutPanelTest, PreparedAtStartUpEvenWithoutAYearFile) {
     EXPECT_EQ(f.l01.caption, kProduct);
     EXPECT_TRUE(f.icon.showsIcon);
     EXPECT_EQ(f.lMail.caption, "telvi@example.jp");
-    EXPECT_EQ(f.lUrl1.caption, "http://www.example.com/lusemi/");
+    EXPECT_EQ(f.lUrl1.caption, "http://example.com/lusemi/");
 }
 
 TEST_F(AboutPanelTest, PreparedAfterAnUnreadableYearFile) {
@@ -35,7 +35,7 @@ TEST_F(AboutPanelTest, EachLinkOpensItsOwnText) {
     EXPECT_EQ(f.Events({"shell"}), (Journal{"shell Open Mailto:telvi@example.jp?subject=" + kProduct + "&",
                                             "shell Open http://www.example.jp/telvi/",
                                             "shell Open Mailto:lusemi@example.com?subject=" + kProduct + "&",
-                                            "shell Open http://www.example.com/lusemi/"}));
+                                            "shell Open http://example.com/lusemi/"}));
 }
 
 TEST_F(AboutPanelTest, LinkKindByNamePrefixAndAuthorByTag) {

@@ -82,6 +82,9 @@ TEST_F(PrizeCheckTest, NoPrize) {
 }
 
 TEST_F(PrizeCheckTest, ValidationMessagesKeepTheLastEntry) {
+    // "-1" holds the slot of a number a year lacks: the one entry it could
+    // match is refused before any comparison.
+    f.FillSlots({"123456", "654321", "-1", "0123", "-1", "05", "38", "-1"});
     Enter("38");
     for (const char* entry : {"ab", "0x", "7 ", "１"}) {
         Enter(entry);

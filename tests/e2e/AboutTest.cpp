@@ -1,8 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <oleacc.h>
+
 #include <algorithm>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "app/win32/ControlIds.h"
@@ -78,6 +81,104 @@ bool EndsWith(const std::wstring& text, const std::wstring& tail) {
 
 bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
 
+// What a screen reader learns of a control through the platform's
+// accessibility interface.
+struct Accessible {
+    std::wstring name;
+    std::wstring value;
+    std::wstring defaultAction;
+    LONG role = 0;
+};
+
+VARIANT Self() {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
+IAccessible* ObjectOf(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
+        return nullptr;
+    return object;
+}
+
+// A text the object gives out, or "(none)" when it gives none.
+std::wstring Given(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) {
+    BSTR text = nullptr;
+    const HRESULT result = (object->*property)(Self(), &text);
+    std::wstring given = result == S_OK && text ? std::wstring(text, SysStringLen(text)) : L"(none)";
+    SysFreeString(text);
+    return given;
+}
+
+Accessible Read(HWND control) {
+    Accessible read;
+    IAccessible* object = ObjectOf(control);
+    if (!object) return read;
+    read.name = Given(object, &IAccessible::get_accName);
+    read.value = Given(object, &IAccessible::get_accValue);
+    read.defaultAction = Given(object, &IAccessible::get_accDefaultAction);
+    VARIANT role;
+    VariantInit(&role);
+    if (SUCCEEDED(object->get_accRole(Self(), &role)) && role.vt == VT_I4) read.role = role.lVal;
+    VariantClear(&role);
+    object->Release();
+    return read;
+}
+
+bool DoDefaultAction(HWND control) {
+    IAccessible* object = ObjectOf(control);
+    if (!object) return false;
+    const bool done = SUCCEEDED(object->accDoDefaultAction(Self()));
+    object->Release();
+    return done;
+}
+
+// The driver's thread as a client of the accessibility interface, with the
+// name changes of the program's client areas that it has been told of.
+class ScreenReader {
+public:
+    explicit ScreenReader(DWORD pid) {
+        CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+        heard_ = &events_;
+        hook_ = SetWinEventHook(EVENT_OBJECT_NAMECHANGE, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr, Hear, pid, 0,
+                                WINEVENT_OUTOFCONTEXT);
+    }
+    ~ScreenReader() {
+        if (hook_) UnhookWinEvent(hook_);
+        heard_ = nullptr;
+        CoUninitialize();
+    }
+    ScreenReader(const ScreenReader&) = delete;
+    ScreenReader& operator=(const ScreenReader&) = delete;
+
+    bool Hooked() const { return hook_ != nullptr; }
+    // Waits, taking the events as they come, until this one has come.
+    bool Hears(DWORD event, HWND control) {
+        return WaitUntil([&] {
+            MSG message;
+            while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&message);
+            return std::find(events_.begin(), events_.end(), std::make_pair(event, control)) != events_.end();
+        });
+    }
+    void Forget() { events_.clear(); }
+
+private:
+    static void CALLBACK Hear(HWINEVENTHOOK, DWORD event, HWND window, LONG object, LONG child, DWORD, DWORD) {
+        if (heard_ && object == OBJID_CLIENT && child == CHILDID_SELF) heard_->emplace_back(event, window);
+    }
+
+    static std::vector<std::pair<DWORD, HWND>>* heard_;
+    std::vector<std::pair<DWORD, HWND>> events_;
+    HWINEVENTHOOK hook_ = nullptr;
+};
+
+std::vector<std::pair<DWORD, HWND>>* ScreenReader::heard_ = nullptr;
+
 class About : public ::testing::Test {
 protected:
     // Starts the program with a year file, so the entry box has the focus.
@@ -151,6 +252,13 @@ TEST_F(About, PanelCoversTheWindowWithProductAndAuthors) {
     EXPECT_TRUE(url.rfind(L"http", 0) == 0 && Contains(url, L"example.jp")) << Utf8(url);
     EXPECT_TRUE(Contains(mail1, L"@") && EndsWith(mail1, L"example.com")) << Utf8(mail1);
     EXPECT_TRUE(url1.rfind(L"http", 0) == 0 && Contains(url1, L"example.com")) << Utf8(url1);
+    // Each link ends inside the frame of its author's block.
+    const std::pair<int, int> framed[] = {{ids::LMail, ids::Bevel1}, {ids::LURL, ids::Bevel1},
+                                          {ids::LMail1, ids::Bevel1 + 1}, {ids::LURL1, ids::Bevel1 + 1}};
+    for (const auto& [link, frame] : framed) {
+        EXPECT_LT(ClientRectOnParent(Control(main_, link)).right, ClientRectOnParent(Control(main_, frame)).right)
+            << Utf8(Text(Control(main_, link)));
+    }
 }
 
 TEST_F(About, CloseButtonHidesThePanel) {
@@ -204,6 +312,50 @@ TEST_F(About, LinkTurnsBlueUnderThePointer) {
 
     awayFromLinks();
     EXPECT_TRUE(WaitUntil([&] { return LongestBlueRow(link) == 0; }));
+}
+
+TEST_F(About, ScreenReaderReadsNamesAndRolesAndHearsEachResult) {
+    ScreenReader reader(app_->ProcessId());
+    ASSERT_TRUE(reader.Hooked());
+    const wchar_t* const slotNames[] = {L"一等 1", L"一等 2", L"二等", L"三等 1", L"三等 2", L"四等 1", L"四等 2", L"四等 3"};
+    for (int k = 2; k <= 9; ++k) {
+        HWND slot = Control(main_, ids::EditId(k));
+        const Accessible read = Read(slot);
+        EXPECT_EQ(read.name, slotNames[k - 2]) << "Edit" << k;
+        EXPECT_EQ(read.value, Text(slot)) << "Edit" << k;
+        EXPECT_EQ(read.role, ROLE_SYSTEM_TEXT) << "Edit" << k;
+    }
+    const Accessible open = Read(Control(main_, ids::SpeedButton1));
+    EXPECT_EQ(open.name, L"当選番号ファイルを開きます");
+    EXPECT_EQ(open.role, ROLE_SYSTEM_PUSHBUTTON);
+    EXPECT_EQ(open.defaultAction, L"押す");
+    const Accessible about = Read(Control(main_, ids::SpeedButton2));
+    EXPECT_EQ(about.name, L"バージョン情報");
+    EXPECT_EQ(about.role, ROLE_SYSTEM_PUSHBUTTON);
+
+    // The about button's default action shows the panel, leaving the focus.
+    ASSERT_TRUE(DoDefaultAction(Control(main_, ids::SpeedButton2)));
+    ASSERT_TRUE(WaitUntil([&] { return IsVisible(panel_); }));
+    EXPECT_EQ(app_->Focus(), edit1_);
+    for (int id : {ids::LMail, ids::LURL, ids::LMail1, ids::LURL1}) {
+        HWND link = Control(main_, id);
+        const Accessible read = Read(link);
+        EXPECT_EQ(read.name, Text(link)) << id;
+        EXPECT_EQ(read.role, ROLE_SYSTEM_LINK) << id;
+        EXPECT_EQ(read.defaultAction, L"クリック") << id;
+    }
+
+    // Each result and each message is announced; the name is the new text.
+    HWND label2 = Control(main_, ids::Label2);
+    EXPECT_EQ(Read(label2).role, ROLE_SYSTEM_STATICTEXT);
+    for (const wchar_t* entry : {L"38", L"ab"}) {
+        reader.Forget();
+        ASSERT_TRUE(TypeChars(edit1_, entry));
+        EXPECT_TRUE(reader.Hears(EVENT_OBJECT_NAMECHANGE, label2)) << Utf8(entry);
+        EXPECT_TRUE(reader.Hears(EVENT_OBJECT_LIVEREGIONCHANGED, label2)) << Utf8(entry);
+        EXPECT_EQ(Read(label2).name, Text(label2));
+    }
+    EXPECT_EQ(Text(label2), L"正数を入力して下さい");
 }
 
 }  // namespace

@@ -424,6 +424,23 @@ bool TypeChars(HWND edit, const std::wstring& text, Millis timeout) {
     return done;
 }
 
+void PressKey(HWND window, WORD key, bool ctrl) {
+    SetForegroundWindow(GetAncestor(window, GA_ROOT));
+    std::vector<INPUT> inputs;
+    auto add = [&](WORD code, DWORD flags) {
+        INPUT input{};
+        input.type = INPUT_KEYBOARD;
+        input.ki.wVk = code;
+        input.ki.dwFlags = flags;
+        inputs.push_back(input);
+    };
+    if (ctrl) add(VK_CONTROL, 0);
+    add(key, 0);
+    add(key, KEYEVENTF_KEYUP);
+    if (ctrl) add(VK_CONTROL, KEYEVENTF_KEYUP);
+    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
+}
+
 HWND FocusOf(HWND anyWindowOfThread) {
     return FocusOfThread(GetWindowThreadProcessId(anyWindowOfThread, nullptr));
 }

@@ -138,6 +138,11 @@ inline bool ClickOk(HWND box, Millis timeout = kDefaultTimeout) { return ClickBu
 // for a user: returns false and types nothing.
 bool TypeChars(HWND edit, const std::wstring& text, Millis timeout = kDefaultTimeout);
 
+// Presses and releases a key on the keyboard, with Ctrl held when asked.
+// The window's top-level window is brought to the foreground first, so the
+// key reaches the control of its thread that has the keyboard focus.
+void PressKey(HWND window, WORD key, bool ctrl = false);
+
 // The keyboard focus of the thread that owns the window.
 HWND FocusOf(HWND anyWindowOfThread);
 HWND FocusOfThread(DWORD threadId);

@@ -279,5 +279,47 @@ TEST_F(OpenFile, FileHeldForWritingShowsTheErrorAndKeepsTheWindowAsItWas) {
     EXPECT_TRUE(IsEnabled(edit1));
 }
 
+TEST_F(OpenFile, KeyboardAloneOpensAFileAndTheAboutPanelFromAnyState) {
+    data_.Write(L"2003.txt", kFirstFile);
+    HWND main = StartWaitingForAFile();
+    ASSERT_NE(main, nullptr);
+    HWND edit1 = Control(main, ids::Edit1);
+    HWND panel = Control(main, ids::Panel2);
+    const auto shown = [&] { return WaitUntil([&] { return IsVisible(panel); }); };
+    const auto hidden = [&] { return WaitUntil([&] { return !IsVisible(panel); }); };
+
+    // Waiting for a file, with no control to take keys: F1, Escape, Ctrl+O.
+    PressKey(main, VK_F1);
+    ASSERT_TRUE(shown()) << "F1 did not show the about panel";
+    PressKey(main, VK_ESCAPE);
+    ASSERT_TRUE(hidden()) << "Escape did not hide the about panel";
+    PressKey(main, 'O', true);
+    HWND dialog = app_->WaitForBox(L"開く");
+    ASSERT_NE(dialog, nullptr) << "Ctrl+O did not open the file dialog";
+    ASSERT_TRUE(TypeFileName(dialog, data_.File(L"2003.txt")));
+    ASSERT_TRUE(Press(dialog, IDOK));
+    ASSERT_TRUE(WaitForGone(dialog));
+    ASSERT_TRUE(CaptionBecomes(main, CaptionFor(L"2003")));
+    ASSERT_TRUE(WaitUntil([&] { return app_->Focus() == edit1; }));
+
+    // Ready: over the panel the entry box still checks digits, Ctrl+O still
+    // opens a file, and Escape hides the panel with the focus left in place.
+    PressKey(edit1, VK_F1);
+    ASSERT_TRUE(shown());
+    ASSERT_TRUE(TypeChars(edit1, L"38"));
+    EXPECT_EQ(Text(Control(main, ids::Label2)), L"四等が当たりました\r\nおめでとう御座います");
+    PressKey(edit1, 'O', true);
+    dialog = app_->WaitForBox(L"開く");
+    ASSERT_NE(dialog, nullptr) << "Ctrl+O over the panel did not open the file dialog";
+    ASSERT_TRUE(Press(dialog, IDCANCEL));
+    ASSERT_TRUE(WaitForGone(dialog));
+    ASSERT_TRUE(WaitUntil([&] { return app_->Focus() == edit1; }));
+    PressKey(edit1, VK_ESCAPE);
+    EXPECT_TRUE(hidden());
+    EXPECT_EQ(app_->Focus(), edit1);
+    EXPECT_EQ(Text(edit1), L"");
+    EXPECT_EQ(Slots(main), kFirstNumbers);
+}
+
 }  // namespace
 }  // namespace fortuva::e2e

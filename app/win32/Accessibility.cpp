@@ -1,0 +1,257 @@
+#include "app/win32/Accessibility.h"
+
+#include <commctrl.h>
+#include <ole2.h>
+#include <oleacc.h>
+
+#include <exception>
+
+#include "base/win32/SystemLibrary.h"
+#include "base/win32/WideText.h"
+
+namespace fortuva::win32 {
+
+struct AccessibleControls::Description {
+    LONG role;
+    WideString name;               // empty: the window text names the control
+    bool valueIsText;
+    const char* defaultAction;     // nullptr: the system's
+};
+
+namespace {
+
+// The default actions of the tool buttons and of the links, as read out.
+const char* const kPressAction = "押す";
+const char* const kClickAction = "クリック";
+
+using Description = AccessibleControls::Description;
+
+// EVENT_OBJECT_LIVEREGIONCHANGED, which the headers give only from Windows 8 on.
+constexpr DWORD kLiveRegionChanged = 0x8019;
+
+// The window procedure chain, from comctl32, which also chains the tool
+// tips that watch the same controls. Had when the first control is
+// described, so a window procedure never has to load it.
+struct Subclassing {
+    decltype(&SetWindowSubclass) set = SystemProc<decltype(&SetWindowSubclass)>(L"comctl32.dll", "SetWindowSubclass");
+    decltype(&RemoveWindowSubclass) remove =
+        SystemProc<decltype(&RemoveWindowSubclass)>(L"comctl32.dll", "RemoveWindowSubclass");
+    decltype(&DefSubclassProc) next = SystemProc<decltype(&DefSubclassProc)>(L"comctl32.dll", "DefSubclassProc");
+};
+
+const Subclassing& Chain() {
+    static const Subclassing chain;
+    return chain;
+}
+
+// The accessibility libraries, from the system folder, had when assistive
+// technology first asks: a user without it never loads them.
+struct AccessibilityApi {
+    decltype(&CoInitializeEx) enterApartment = SystemProc<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
+    decltype(&CreateStdAccessibleObject) standardObject =
+        SystemProc<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
+    decltype(&LresultFromObject) answer = SystemProc<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
+    decltype(&SysAllocStringLen) allocString =
+        SystemProc<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
+
+    AccessibilityApi() {
+        // Handing an object to another program takes the window thread into
+        // a single-threaded apartment, for the rest of the run.
+        enterApartment(nullptr, COINIT_APARTMENTTHREADED);
+    }
+};
+
+const AccessibilityApi& Api() {
+    static const AccessibilityApi api;
+    return api;
+}
+
+bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+HRESULT GiveString(const WideString& text, BSTR* out) {
+    if (!out) return E_POINTER;
+    *out = Api().allocString(text.data(), static_cast<UINT>(text.size()));
+    return *out ? S_OK : E_OUTOFMEMORY;
+}
+
+// The system's object for the control with the program's role, name, value
+// and default action.
+class DescribedObject final : public IAccessible {
+public:
+    DescribedObject(HWND control, const Description& description, IAccessible* standard)
+        : control_(control), description_(description), standard_(standard) {}
+    ~DescribedObject() { standard_->Release(); }
+
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
+        if (!object) return E_POINTER;
+        if (iid == __uuidof(IUnknown) || iid == __uuidof(IDispatch) || iid == __uuidof(IAccessible)) {
+            *object = static_cast<IAccessible*>(this);
+            AddRef();
+            return S_OK;
+        }
+        // The ways to the control's window and children stay the system's.
+        if (iid == __uuidof(IOleWindow) || iid == __uuidof(IEnumVARIANT)) return standard_->QueryInterface(iid, object);
+        *object = nullptr;
+        return E_NOINTERFACE;
+    }
+    ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+    ULONG STDMETHODCALLTYPE Release() override {
+        const ULONG left = --references_;
+        if (left == 0) delete this;
+        return left;
+    }
+
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override { return standard_->GetTypeInfoCount(count); }
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale, ITypeInfo** info) override {
+        return standard_->GetTypeInfo(index, locale, info);
+    }
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names, UINT count, LCID locale,
+                                            DISPID* ids) override {
+        return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale, WORD flags, DISPPARAMS* parameters,
+                                     VARIANT* result, EXCEPINFO* failure, UINT* wrongArgument) override {
+        return standard_->Invoke(id, iid, locale, flags, parameters, result, failure, wrongArgument);
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+        if (!IsSelf(child)) return standard_->get_accName(child, name);
+        return GiveString(description_.name.empty() ? WindowTextW(control_) : description_.name, name);
+    }
+    HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+        if (!IsSelf(child) || !description_.valueIsText) return standard_->get_accValue(child, value);
+        return GiveString(WindowTextW(control_), value);
+    }
+    HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+        if (!IsSelf(child)) return standard_->get_accRole(child, role);
+        if (!role) return E_POINTER;
+        role->vt = VT_I4;
+        role->lVal = description_.role;
+        return S_OK;
+    }
+    HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child, BSTR* action) override {
+        if (!IsSelf(child) || !description_.defaultAction) return standard_->get_accDefaultAction(child, action);
+        return GiveString(Widen(description_.defaultAction), action);
+    }
+    HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+        if (!IsSelf(child) || !description_.defaultAction) return standard_->accDoDefaultAction(child);
+        // A click in the middle of the control, posted so that the caller is
+        // not held while a command shows a dialog.
+        RECT area;
+        GetClientRect(control_, &area);
+        const LPARAM middle = MAKELPARAM(area.right / 2, area.bottom / 2);
+        PostMessageW(control_, WM_LBUTTONDOWN, MK_LBUTTON, middle);
+        PostMessageW(control_, WM_LBUTTONUP, 0, middle);
+        return S_OK;
+    }
+
+    HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override { return standard_->get_accParent(parent); }
+    HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override { return standard_->get_accChildCount(count); }
+    HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** object) override {
+        return standard_->get_accChild(child, object);
+    }
+    HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* text) override {
+        return standard_->get_accDescription(child, text);
+    }
+    HRESULT STDMETHODCALLTYPE get_accState(VARIANT child, VARIANT* state) override {
+        return standard_->get_accState(child, state);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+        return standard_->get_accHelp(child, help);
+    }
+    HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child, LONG* topic) override {
+        return standard_->get_accHelpTopic(file, child, topic);
+    }
+    HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child, BSTR* shortcut) override {
+        return standard_->get_accKeyboardShortcut(child, shortcut);
+    }
+    HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* child) override { return standard_->get_accFocus(child); }
+    HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* children) override {
+        return standard_->get_accSelection(children);
+    }
+    HRESULT STDMETHODCALLTYPE accSelect(LONG flags, VARIANT child) override {
+        return standard_->accSelect(flags, child);
+    }
+    HRESULT STDMETHODCALLTYPE accLocation(LONG* left, LONG* top, LONG* width, LONG* height, VARIANT child) override {
+        return standard_->accLocation(left, top, width, height, child);
+    }
+    HRESULT STDMETHODCALLTYPE accNavigate(LONG direction, VARIANT start, VARIANT* end) override {
+        return standard_->accNavigate(direction, start, end);
+    }
+    HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* child) override {
+        return standard_->accHitTest(x, y, child);
+    }
+    HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+        return standard_->put_accName(child, name);
+    }
+    HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+        return standard_->put_accValue(child, value);
+    }
+
+private:
+    ULONG references_ = 1;  // every call comes on the window thread
+    HWND control_;
+    const Description description_;  // a copy: a client may hold the object past the window
+    IAccessible* standard_;
+};
+
+// The answer to WM_GETOBJECT for the control's client area, or 0 to leave
+// the question to the system.
+LRESULT Answer(HWND control, WPARAM flags, const Description& description) {
+    try {
+        const AccessibilityApi& api = Api();
+        IAccessible* standard = nullptr;
+        if (FAILED(api.standardObject(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))))
+            return 0;
+        auto* described = new DescribedObject(control, description, standard);
+        const LRESULT answer = api.answer(__uuidof(IAccessible), flags, described);
+        described->Release();
+        return answer > 0 ? answer : 0;
+    } catch (const std::exception&) {
+        // The question comes from another program, not from the user: without
+        // the libraries the system answers alone, and no error box appears.
+        return 0;
+    }
+}
+
+LRESULT CALLBACK DescribedProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                               DWORD_PTR data) {
+    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        if (LRESULT answer = Answer(control, wParam, *reinterpret_cast<const Description*>(data))) return answer;
+    }
+    if (message == WM_NCDESTROY) Chain().remove(control, DescribedProc, id);
+    return Chain().next(control, message, wParam, lParam);
+}
+
+}  // namespace
+
+AccessibleControls::AccessibleControls() = default;
+AccessibleControls::~AccessibleControls() = default;
+
+void AccessibleControls::Describe(HWND control, const Description& description) {
+    descriptions_.push_back(std::make_unique<Description>(description));
+    Chain().set(control, DescribedProc, 0, reinterpret_cast<DWORD_PTR>(descriptions_.back().get()));
+}
+
+void AccessibleControls::Slot(HWND edit, const std::string& name) {
+    Describe(edit, {ROLE_SYSTEM_TEXT, Widen(name), true, nullptr});
+}
+
+void AccessibleControls::ToolButton(HWND button) {
+    Describe(button, {ROLE_SYSTEM_PUSHBUTTON, {}, false, kPressAction});
+}
+
+void AccessibleControls::Link(HWND link) { Describe(link, {ROLE_SYSTEM_LINK, {}, false, kClickAction}); }
+
+void AccessibleControls::ResultLabel(HWND label) { Describe(label, {ROLE_SYSTEM_STATICTEXT, {}, false, nullptr}); }
+
+void AnnouncedLabel::SetCaption(const std::string& caption) {
+    Win32Label::SetCaption(caption);
+    // The label cleared before a new result has nothing to say. Systems
+    // without live regions (before Windows 8) pass their event to no one.
+    if (caption.empty()) return;
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, Handle(), OBJID_CLIENT, CHILDID_SELF);
+    NotifyWinEvent(kLiveRegionChanged, Handle(), OBJID_CLIENT, CHILDID_SELF);
+}
+
+}  // namespace fortuva::win32
