@@ -2,8 +2,8 @@
 // state, and all behaviour as event handlers. Plain C++: the window layer
 // hands it its controls and the platform services, and forwards events.
 // The handlers live beside this file, each in the file named for what it
-// does: Main.cpp (start-up), OpenFile.cpp, Check.cpp, Highlight.cpp and
-// AboutPanel.cpp.
+// does: Main.cpp (start-up), OpenFile.cpp, Check.cpp, Highlight.cpp,
+// AboutPanel.cpp and Shortcuts.cpp.
 #pragma once
 
 #include <array>

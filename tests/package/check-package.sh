@@ -7,17 +7,8 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-passed=0
-failed=0
-check() {  # check "what" command...
-    local what=$1; shift
-    if "$@"; then
-        passed=$((passed + 1)); echo "ok    $what"
-    else
-        failed=$((failed + 1)); echo "FAIL  $what"
-    fi
-}
-finish() { echo "$passed passed, $failed failed"; [ "$failed" -eq 0 ]; exit $?; }
+# shellcheck source=tests/support/checks.sh
+. "$root/tests/support/checks.sh"
 
 if [ $# -ge 1 ]; then
     zip=$1

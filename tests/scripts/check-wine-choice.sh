@@ -8,16 +8,8 @@
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
-passed=0
-failed=0
-check() {  # check "what" command...
-    local what=$1; shift
-    if "$@"; then
-        passed=$((passed + 1)); echo "ok    $what"
-    else
-        failed=$((failed + 1)); echo "FAIL  $what"
-    fi
-}
+# shellcheck source=tests/support/checks.sh
+. "$root/tests/support/checks.sh"
 
 tmp=$(mktemp -d)
 trap 'rm -rf "$tmp"' EXIT
@@ -62,5 +54,4 @@ fresh "$tmp/refused/wine" "$tmp/noboot/wine64" bash -c '. "$1"; fortuva_wine_pre
 check "a prefix that cannot be built fails, showing Wine's own words" \
     bash -c '[ "$1" -ne 0 ] && grep -q "could not prepare the 64-bit Wine prefix" "$2" && grep -q "could not load kernel32.dll" "$2"' _ "$rc" "$tmp/out"
 
-echo "$passed passed, $failed failed"
-[ "$failed" -eq 0 ]
+finish
