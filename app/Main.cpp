@@ -7,11 +7,11 @@ namespace fortuva {
 TMainForm::TMainForm(const TMainFormControls& controls, const TMainFormServices& services)
     : c_(controls),
       s_(services),
-      components_{&c_.Edit1,         c_.Slots[0],      c_.Slots[1],      c_.Slots[2],      c_.Slots[3],
-                  c_.Slots[4],       c_.Slots[5],      c_.Slots[6],      c_.Slots[7],      c_.GroupBoxes[0],
-                  c_.GroupBoxes[1],  c_.GroupBoxes[2], c_.GroupBoxes[3], &c_.Label2,       &c_.CheckBox1,
-                  &c_.Panel2,        &c_.Timer,        &c_.OpenDialog1,  &c_.Icon,         &c_.L01,
-                  &c_.LMail,         &c_.LURL,         &c_.LMail1,       &c_.LURL1} {}
+      components_{&c_.Edit1,       &c_.Label2, &c_.CheckBox1, &c_.Panel2, &c_.Timer, &c_.OpenDialog1,
+                  &c_.Icon,        &c_.L01,    &c_.LMail,     &c_.LURL,   &c_.LMail1, &c_.LURL1} {
+    components_.insert(components_.end(), c_.Slots.begin(), c_.Slots.end());
+    components_.insert(components_.end(), c_.GroupBoxes.begin(), c_.GroupBoxes.end());
+}
 
 void TMainForm::SetCaptionLabel(const NativePath& label) { c_.Form.SetCaption("Fortuva - [", label, "年用]"); }
 

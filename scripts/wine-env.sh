@@ -89,23 +89,20 @@ fortuva_wine_choose() {
     fi
     local l32=${FORTUVA_WINE32_LOADER:-/usr/lib/wine/wine}
     local l64=${FORTUVA_WINE64_LOADER:-/usr/lib/wine/wine64}
-    local why32
-    case ${FORTUVA_WINE_ARCH:-} in
-    32)
-        if ! _fortuva_wine_probe "$l32"; then
-            _fortuva_log "FORTUVA_WINE_ARCH=32 asks for 32-bit Wine, which cannot start here: $_fortuva_probe"
-            _fortuva_log "Try: FORTUVA_WINE_ARCH=64, or leave FORTUVA_WINE_ARCH unset: 64-bit Wine runs where 32-bit programs cannot; scripts/install-deps.sh installs wine32:i386 where it is missing"
+    local why32 arch=${FORTUVA_WINE_ARCH:-} loader
+    case $arch in
+    32 | 64)
+        if [ "$arch" = 32 ]; then loader=$l32; else loader=$l64; fi
+        if ! _fortuva_wine_probe "$loader"; then
+            _fortuva_log "FORTUVA_WINE_ARCH=$arch asks for $arch-bit Wine, which cannot start here: $_fortuva_probe"
+            if [ "$arch" = 32 ]; then
+                _fortuva_log "Try: FORTUVA_WINE_ARCH=64, or leave FORTUVA_WINE_ARCH unset: 64-bit Wine runs where 32-bit programs cannot; scripts/install-deps.sh installs wine32:i386 where it is missing"
+            else
+                _fortuva_log "Try: scripts/install-deps.sh (installs wine64), or leave FORTUVA_WINE_ARCH unset"
+            fi
             return 1
         fi
-        _fortuva_wine_use 32 "$l32" "FORTUVA_WINE_ARCH=32 asks for it"
-        ;;
-    64)
-        if ! _fortuva_wine_probe "$l64"; then
-            _fortuva_log "FORTUVA_WINE_ARCH=64 asks for 64-bit Wine, which cannot start here: $_fortuva_probe"
-            _fortuva_log "Try: scripts/install-deps.sh (installs wine64), or leave FORTUVA_WINE_ARCH unset"
-            return 1
-        fi
-        _fortuva_wine_use 64 "$l64" "FORTUVA_WINE_ARCH=64 asks for it"
+        _fortuva_wine_use "$arch" "$loader" "FORTUVA_WINE_ARCH=$arch asks for it"
         ;;
     "")
         if _fortuva_wine_probe "$l32"; then

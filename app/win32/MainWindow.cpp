@@ -327,16 +327,17 @@ void MainWindow::DrawResult(const DRAWITEMSTRUCT& item) {
 }
 
 void MainWindow::OnCommand(int id, int code, HWND control) {
+    // Called inside the main window's procedure, whose guard takes a failure.
     if (!form_) return;
-    if (id == ids::Edit1 && code == EN_CHANGE) Guard([&] { form_->Edit1Change(); });
-    if (id == ids::SpeedButton1 && code == BN_CLICKED) Guard([&] { form_->SpeedButton1Click(); });
-    if (id == ids::SpeedButton2 && code == BN_CLICKED) Guard([&] { form_->SpeedButton2Click(); });
-    if (id == ids::Button2 && code == BN_CLICKED) Guard([&] { form_->Button2Click(); });
+    if (id == ids::Edit1 && code == EN_CHANGE) form_->Edit1Change();
+    if (id == ids::SpeedButton1 && code == BN_CLICKED) form_->SpeedButton1Click();
+    if (id == ids::SpeedButton2 && code == BN_CLICKED) form_->SpeedButton2Click();
+    if (id == ids::Button2 && code == BN_CLICKED) form_->Button2Click();
     for (const auto& link : links_) {
         if (link->Handle() != control) continue;
-        if (code == kLinkEnter) Guard([&] { form_->LMailMouseEnter(*link); });
-        if (code == kLinkLeave) Guard([&] { form_->LMailMouseLeave(*link); });
-        if (code == kLinkClick) Guard([&] { form_->LMailClick(*link); });
+        if (code == kLinkEnter) form_->LMailMouseEnter(*link);
+        if (code == kLinkLeave) form_->LMailMouseLeave(*link);
+        if (code == kLinkClick) form_->LMailClick(*link);
     }
 }
 
@@ -361,7 +362,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         // Enter presses the close button while the about panel is shown.
         return IsWindowVisible(panel2_) ? MAKELRESULT(ids::Button2, DC_HASDEFID) : 0;
     case WM_TIMER:
-        if (wParam == kTimerId) Guard([&] { form_->TimerTimer(); });
+        if (wParam == kTimerId) form_->TimerTimer();
         return 0;
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORSTATIC:

@@ -50,7 +50,8 @@ private:
     // A key for the form's shortcuts, before the dialog keys; true when taken.
     bool OnShortcut(const MSG& message);
     void DrawResult(const DRAWITEMSTRUCT& item);
-    // Runs a handler; a failure goes to the application's general handler.
+    // Runs a handler from the message loop itself, outside every window
+    // procedure's guard; a failure goes to the application's general handler.
     void Guard(const std::function<void()>& handler);
 
     HINSTANCE instance_;

@@ -81,63 +81,6 @@ bool EndsWith(const std::wstring& text, const std::wstring& tail) {
 
 bool Contains(const std::wstring& text, const std::wstring& part) { return text.find(part) != std::wstring::npos; }
 
-// What a screen reader learns of a control through the platform's
-// accessibility interface.
-struct Accessible {
-    std::wstring name;
-    std::wstring value;
-    std::wstring defaultAction;
-    LONG role = 0;
-};
-
-VARIANT Self() {
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    return self;
-}
-
-IAccessible* ObjectOf(HWND control) {
-    IAccessible* object = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&object))))
-        return nullptr;
-    return object;
-}
-
-// A text the object gives out, or "(none)" when it gives none.
-std::wstring Given(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) {
-    BSTR text = nullptr;
-    const HRESULT result = (object->*property)(Self(), &text);
-    std::wstring given = result == S_OK && text ? std::wstring(text, SysStringLen(text)) : L"(none)";
-    SysFreeString(text);
-    return given;
-}
-
-Accessible Read(HWND control) {
-    Accessible read;
-    IAccessible* object = ObjectOf(control);
-    if (!object) return read;
-    read.name = Given(object, &IAccessible::get_accName);
-    read.value = Given(object, &IAccessible::get_accValue);
-    read.defaultAction = Given(object, &IAccessible::get_accDefaultAction);
-    VARIANT role;
-    VariantInit(&role);
-    if (SUCCEEDED(object->get_accRole(Self(), &role)) && role.vt == VT_I4) read.role = role.lVal;
-    VariantClear(&role);
-    object->Release();
-    return read;
-}
-
-bool DoDefaultAction(HWND control) {
-    IAccessible* object = ObjectOf(control);
-    if (!object) return false;
-    const bool done = SUCCEEDED(object->accDoDefaultAction(Self()));
-    object->Release();
-    return done;
-}
-
 // The driver's thread as a client of the accessibility interface, with the
 // name changes of the program's client areas that it has been told of.
 class ScreenReader {
@@ -320,16 +263,16 @@ TEST_F(About, ScreenReaderReadsNamesAndRolesAndHearsEachResult) {
     const wchar_t* const slotNames[] = {L"一等 1", L"一等 2", L"二等", L"三等 1", L"三等 2", L"四等 1", L"四等 2", L"四等 3"};
     for (int k = 2; k <= 9; ++k) {
         HWND slot = Control(main_, ids::EditId(k));
-        const Accessible read = Read(slot);
+        const Accessible read = ReadAccessible(slot);
         EXPECT_EQ(read.name, slotNames[k - 2]) << "Edit" << k;
         EXPECT_EQ(read.value, Text(slot)) << "Edit" << k;
         EXPECT_EQ(read.role, ROLE_SYSTEM_TEXT) << "Edit" << k;
     }
-    const Accessible open = Read(Control(main_, ids::SpeedButton1));
+    const Accessible open = ReadAccessible(Control(main_, ids::SpeedButton1));
     EXPECT_EQ(open.name, L"当選番号ファイルを開きます");
     EXPECT_EQ(open.role, ROLE_SYSTEM_PUSHBUTTON);
     EXPECT_EQ(open.defaultAction, L"押す");
-    const Accessible about = Read(Control(main_, ids::SpeedButton2));
+    const Accessible about = ReadAccessible(Control(main_, ids::SpeedButton2));
     EXPECT_EQ(about.name, L"バージョン情報");
     EXPECT_EQ(about.role, ROLE_SYSTEM_PUSHBUTTON);
 
@@ -339,7 +282,7 @@ TEST_F(About, ScreenReaderReadsNamesAndRolesAndHearsEachResult) {
     EXPECT_EQ(app_->Focus(), edit1_);
     for (int id : {ids::LMail, ids::LURL, ids::LMail1, ids::LURL1}) {
         HWND link = Control(main_, id);
-        const Accessible read = Read(link);
+        const Accessible read = ReadAccessible(link);
         EXPECT_EQ(read.name, Text(link)) << id;
         EXPECT_EQ(read.role, ROLE_SYSTEM_LINK) << id;
         EXPECT_EQ(read.defaultAction, L"クリック") << id;
@@ -347,13 +290,13 @@ TEST_F(About, ScreenReaderReadsNamesAndRolesAndHearsEachResult) {
 
     // Each result and each message is announced; the name is the new text.
     HWND label2 = Control(main_, ids::Label2);
-    EXPECT_EQ(Read(label2).role, ROLE_SYSTEM_STATICTEXT);
+    EXPECT_EQ(ReadAccessible(label2).role, ROLE_SYSTEM_STATICTEXT);
     for (const wchar_t* entry : {L"38", L"ab"}) {
         reader.Forget();
         ASSERT_TRUE(TypeChars(edit1_, entry));
         EXPECT_TRUE(reader.Hears(EVENT_OBJECT_NAMECHANGE, label2)) << Utf8(entry);
         EXPECT_TRUE(reader.Hears(EVENT_OBJECT_LIVEREGIONCHANGED, label2)) << Utf8(entry);
-        EXPECT_EQ(Read(label2).name, Text(label2));
+        EXPECT_EQ(ReadAccessible(label2).name, Text(label2));
     }
     EXPECT_EQ(Text(label2), L"正数を入力して下さい");
 }

@@ -20,7 +20,6 @@
 
 #include <gtest/gtest.h>
 
-#include <oleacc.h>
 #include <tlhelp32.h>
 
 #include <algorithm>
@@ -222,19 +221,7 @@ void UseEveryFeature(const AppUnderTest& app) {
     ASSERT_TRUE(ClickButton(panel, ids::Button2));
 
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    IAccessible* slot = nullptr;
-    ASSERT_EQ(AccessibleObjectFromWindow(Control(main, ids::EditId(2)), static_cast<DWORD>(OBJID_CLIENT),
-                                         __uuidof(IAccessible), reinterpret_cast<void**>(&slot)),
-              S_OK);
-    VARIANT self;
-    VariantInit(&self);
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    BSTR name = nullptr;
-    EXPECT_EQ(slot->get_accName(self, &name), S_OK);
-    EXPECT_EQ(std::wstring(name ? name : L""), L"一等 1");
-    SysFreeString(name);
-    slot->Release();
+    EXPECT_EQ(ReadAccessible(Control(main, ids::EditId(2))).name, L"一等 1");
     CoUninitialize();
 }
 

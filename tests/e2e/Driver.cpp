@@ -1,5 +1,7 @@
 #include "Driver.h"
 
+#include <oleacc.h>
+
 #include <stdexcept>
 #include <vector>
 
@@ -494,6 +496,60 @@ void Click(HWND window) {
 void MovePointerTo(HWND window, int x, int y) {
     const POINT point = ToScreen(window, x, y);
     SetCursorPos(point.x, point.y);
+}
+
+// ---- Accessibility ---------------------------------------------------
+
+namespace {
+
+VARIANT Self() {
+    VARIANT self;
+    VariantInit(&self);
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    return self;
+}
+
+IAccessible* ObjectOf(HWND control) {
+    IAccessible* object = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                          reinterpret_cast<void**>(&object))))
+        return nullptr;
+    return object;
+}
+
+// A text the object gives out, or "(none)" when it gives none.
+std::wstring Given(IAccessible* object, HRESULT (STDMETHODCALLTYPE IAccessible::*property)(VARIANT, BSTR*)) {
+    BSTR text = nullptr;
+    const HRESULT result = (object->*property)(Self(), &text);
+    std::wstring given = result == S_OK && text ? std::wstring(text, SysStringLen(text)) : L"(none)";
+    SysFreeString(text);
+    return given;
+}
+
+}  // namespace
+
+Accessible ReadAccessible(HWND control) {
+    Accessible read;
+    IAccessible* object = ObjectOf(control);
+    if (!object) return read;
+    read.name = Given(object, &IAccessible::get_accName);
+    read.value = Given(object, &IAccessible::get_accValue);
+    read.defaultAction = Given(object, &IAccessible::get_accDefaultAction);
+    VARIANT role;
+    VariantInit(&role);
+    if (SUCCEEDED(object->get_accRole(Self(), &role)) && role.vt == VT_I4) read.role = role.lVal;
+    VariantClear(&role);
+    object->Release();
+    return read;
+}
+
+bool DoDefaultAction(HWND control) {
+    IAccessible* object = ObjectOf(control);
+    if (!object) return false;
+    const bool done = SUCCEEDED(object->accDoDefaultAction(Self()));
+    object->Release();
+    return done;
 }
 
 }  // namespace fortuva::e2e

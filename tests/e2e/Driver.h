@@ -169,4 +169,21 @@ void MovePointerTo(HWND window, int x, int y);
 // UTF-8 for messages of failed assertions.
 std::string Utf8(const std::wstring& text);
 
+// ---- Accessibility -----------------------------------------------------
+// Read through the platform's accessibility interface, as a screen reader
+// reads; the calling thread must have entered a COM apartment.
+
+// What a screen reader learns of a control through the platform's
+// accessibility interface.
+struct Accessible {
+    std::wstring name;
+    std::wstring value;
+    std::wstring defaultAction;
+    LONG role = 0;
+};
+
+Accessible ReadAccessible(HWND control);
+// Runs the control's default action; false when it has no accessible object.
+bool DoDefaultAction(HWND control);
+
 }  // namespace fortuva::e2e
