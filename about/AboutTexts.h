@@ -1,6 +1,6 @@
-// What the about panel shows beyond its fixed texts: the product label from
-// the executable's version resource, and the two authors' addresses with the
-// links their labels open.
+// What the about panel shows: its fixed texts, the product label from the
+// executable's version resource, and the two authors with the links their
+// labels open.
 #pragma once
 
 #include <string>
@@ -12,8 +12,16 @@ namespace fortuva {
 // "<product name> Ver.<product version> with Kavrin Lusemi".
 std::string ProductLabel(IVersionApi& version, const NativePath& executable);
 
-// An author's mail address and web page.
+// The panel's fixed texts. The product label's placeholder shows only if
+// start-up never prepared the panel.
+extern const char kProductPlaceholder[];
+extern const char kCredits[];
+extern const char kCloseButton[];
+extern const char kRedistributionNotice[];
+
+// An author: the frame's title, mail address and web page.
 struct AuthorAddresses {
+    const char* Title;
     const char* Mail;
     const char* Url;
 };

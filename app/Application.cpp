@@ -6,24 +6,13 @@ std::string ApplicationTitle(const std::string& executableFileName) {
     std::string name = executableFileName;
     std::size_t start = 0;
     // Folder separators; a 0x5C inside a double-byte character is no separator.
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        unsigned char b = static_cast<unsigned char>(name[i]);
-        if (IsLeadByte(b) && i + 1 < name.size()) {
-            ++i;
-        } else if (b == '\\' || b == ':') {
-            start = i + 1;
-        }
-    }
+    for (std::size_t i = 0; i < name.size(); i += CharLength(name, i))
+        if (name[i] == '\\' || name[i] == ':') start = i + 1;
     name = name.substr(start);
     name = name.substr(0, name.find('.'));
-    bool first = true;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        unsigned char b = static_cast<unsigned char>(name[i]);
-        bool lead = IsLeadByte(b) && i + 1 < name.size();
-        if (!first && b >= 'A' && b <= 'Z') name[i] = static_cast<char>(b - 'A' + 'a');
-        first = false;
-        if (lead) ++i;
-    }
+    // Only single bytes are lowered: a trail byte may look like a capital.
+    for (std::size_t i = CharLength(name, 0); i < name.size(); i += CharLength(name, i))
+        if (name[i] >= 'A' && name[i] <= 'Z') name[i] = static_cast<char>(name[i] - 'A' + 'a');
     return name;
 }
 

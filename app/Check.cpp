@@ -31,18 +31,18 @@ void TMainForm::Button1Click() {
         lastEntry_ = entry;
         // A failure ends the check where it happens: what was shown stays,
         // and the entry box keeps the entry.
-        for (const PrizeClass& prize : kCheckOrder) {
+        for (const PrizeClass& prizeClass : kCheckOrder) {
             bool matched = false;
-            for (std::size_t i = prize.firstSlot; i <= prize.lastSlot && !matched; ++i)
+            for (std::size_t i = prizeClass.slots.first; i <= prizeClass.slots.last && !matched; ++i)
                 matched = SlotMatches(entry, c_.Slots[i]->Text());
             if (!matched) continue;
-            c_.Label2.SetCaption(c_.Label2.Caption() + ResultLine(prize, c_.GroupBoxes[prize.rank - 1]->Caption()));
+            c_.Label2.SetCaption(c_.Label2.Caption() + ResultLine(prizeClass, c_.GroupBoxes[prizeClass.prize]->Caption()));
             c_.Timer.SetEnabled(true);
-            Announce(prize.rank);
-            if (prize.wonOnTail || c_.CheckBox1.Checked()) continue;
+            Announce(prizeClass.Clip());
+            if (prizeClass.decides == Decides::Tail || c_.CheckBox1.Checked()) continue;
             std::string text = kConfirmationHead;
-            for (std::size_t i = prize.firstSlot; i <= prize.lastSlot; ++i)
-                text += (i == prize.firstSlot ? "" : "\r\n") + c_.Slots[i]->Text();
+            for (std::size_t i = prizeClass.slots.first; i <= prizeClass.slots.last; ++i)
+                text += (i == prizeClass.slots.first ? "" : "\r\n") + c_.Slots[i]->Text();
             s_.Platform.ShowMessage(MessageKind::Plain, s_.Application.Title(), text);
         }
         if (c_.Label2.Caption().empty()) {
@@ -55,7 +55,7 @@ void TMainForm::Button1Click() {
 }
 
 void TMainForm::Announce(int clip) {
-    PlayVoiceClip(clip, FolderOf(s_.Platform.ExecutablePath()), s_.Files, s_.Sound);
+    PlayVoiceClip(clip, ProgramFolder(), s_.Files, s_.Sound);
 }
 
 }  // namespace fortuva

@@ -1,5 +1,6 @@
 #include "app/Main.h"
 
+#include "app/MainTexts.h"
 #include "base/Errors.h"
 
 namespace fortuva {
@@ -13,7 +14,7 @@ TMainForm::TMainForm(const TMainFormControls& controls, const TMainFormServices&
     components_.insert(components_.end(), c_.GroupBoxes.begin(), c_.GroupBoxes.end());
 }
 
-void TMainForm::SetCaptionLabel(const NativePath& label) { c_.Form.SetCaption("Fortuva - [", label, "年用]"); }
+void TMainForm::SetCaptionLabel(const NativePath& label) { c_.Form.SetCaption(kCaptionHead, label, kCaptionTail); }
 
 TComponent* TMainForm::FindComponent(const std::string& name) const {
     for (TComponent* component : components_)
@@ -21,9 +22,9 @@ TComponent* TMainForm::FindComponent(const std::string& name) const {
     return nullptr;
 }
 
-NativePath TMainForm::ProgramFile(const std::string& name) {
-    return FolderOf(s_.Platform.ExecutablePath()) + AsciiPath(name);
-}
+NativePath TMainForm::ProgramFolder() { return FolderOf(s_.Platform.ExecutablePath()); }
+
+NativePath TMainForm::ProgramFile(const std::string& name) { return ProgramFolder() + AsciiPath(name); }
 
 void TMainForm::EnableEntry() {
     c_.Edit1.SetColor(TColor::Window);
@@ -33,8 +34,7 @@ void TMainForm::EnableEntry() {
 
 void TMainForm::FormCreate() {
     s_.Platform.Beep();
-    s_.Platform.ShowMessage(MessageKind::Information, "情報",
-                            "「Fortuva」はFreeSoftですが、\r\n宜しければご寄付をお願いします。");
+    s_.Platform.ShowMessage(MessageKind::Information, kNoticeTitle, kNoticeText);
     int year = s_.Platform.CurrentYear();
     NativePath path = ProgramFile(DecimalText(year) + ".txt");
     if (s_.Files.FileExists(path)) {
@@ -49,8 +49,7 @@ void TMainForm::FormCreate() {
         }
     } else {
         s_.Platform.Beep();
-        s_.Platform.ShowMessage(MessageKind::Warning, "警告",
-                                "当選番号ファイルが見つかりませんでした。\r\nReadMe.txtを参照の上、手動で開いてください。");
+        s_.Platform.ShowMessage(MessageKind::Warning, kMissingFileTitle, kMissingFileText);
     }
     PrepareAboutPanel();
 }

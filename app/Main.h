@@ -1,9 +1,9 @@
 // The main window TMainForm: every control of the program, its private
 // state, and all behaviour as event handlers. Plain C++: the window layer
 // hands it its controls and the platform services, and forwards events.
-// The handlers live beside this file, each in the file named for what it
-// does: Main.cpp (start-up), OpenFile.cpp, Check.cpp, Highlight.cpp,
-// AboutPanel.cpp and Shortcuts.cpp.
+// The handlers live beside this file, each file named for what it does;
+// Main.cpp holds start-up. The window's controls and texts are described as
+// data beside them (MainLayout, MainTexts).
 #pragma once
 
 #include <array>
@@ -29,9 +29,9 @@ namespace fortuva {
 struct TMainFormControls {
     TWindow& Form;
     TEdit& Edit1;
-    // Slots[i] is Edit(i + 2): the winning numbers in file order.
+    // The winning numbers by slot, in file order.
     std::array<TEdit*, kSlotCount> Slots;
-    // GroupBoxes[i] is GroupBox(i + 1), which names prize i + 1.
+    // The group boxes by prize class, whose captions name the classes.
     std::array<TGroupBox*, kPrizeCount> GroupBoxes;
     TLabel& Label2;
     TCheckBox& CheckBox1;
@@ -100,9 +100,10 @@ private:
     void PrepareAboutPanel();
     TComponent* FindComponent(const std::string& name) const;
     void EnableEntry();
-    // A file of the program folder, never of the working directory.
+    // The program folder, never the working directory, and a file of it.
+    NativePath ProgramFolder();
     NativePath ProgramFile(const std::string& name);
-    // The caption "Fortuva - [" + label + "年用]".
+    // The caption for a year or a file's name.
     void SetCaptionLabel(const NativePath& label);
 
     TMainFormControls c_;

@@ -3,6 +3,12 @@
 #include "base/Text.h"
 
 namespace fortuva {
+
+const char kCannotSetText[] = "テキストを設定できません";
+const char kCannotShowMessage[] = "メッセージを表示できません";
+const char kCannotStartTimer[] = "タイマーを取得できません";
+const char kNotFoundInLibrary[] = " が見つかりません";
+
 namespace {
 
 std::string InOutMessage(unsigned long code) {

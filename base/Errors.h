@@ -16,6 +16,15 @@ private:
     std::string message_;
 };
 
+// What the window layer raises when Windows refuses a call whose failure
+// would otherwise pass unseen.
+extern const char kCannotSetText[];       // a control kept its old text
+extern const char kCannotShowMessage[];   // a message box never appeared
+extern const char kCannotStartTimer[];    // no timer for the blinking
+// A library of the system folder, or a function of it, cannot be had; the
+// library's and the function's names go before it.
+extern const char kNotFoundInLibrary[];
+
 // An input/output failure with the system's error code.
 class EInOutError : public Exception {
 public:

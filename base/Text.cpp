@@ -6,13 +6,13 @@ bool IsLeadByte(unsigned char b) {
     return (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
 }
 
+std::size_t CharLength(const std::string& text, std::size_t i) {
+    return (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
+}
+
 std::size_t LastCharOffset(const std::string& text) {
     std::size_t last = std::string::npos;
-    for (std::size_t i = 0; i < text.size();) {
-        last = i;
-        // A lead byte at the very end stands alone.
-        i += (IsLeadByte(static_cast<unsigned char>(text[i])) && i + 1 < text.size()) ? 2 : 1;
-    }
+    for (std::size_t i = 0; i < text.size(); i += CharLength(text, i)) last = i;
     return last;
 }
 

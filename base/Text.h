@@ -13,6 +13,10 @@ using NativePath = std::u16string;
 // True for a byte that opens a double-byte character in code page 932.
 bool IsLeadByte(unsigned char b);
 
+// The bytes of the character at offset i: 2 for a lead byte with a byte
+// after it, else 1 (a lead byte at the very end stands alone).
+std::size_t CharLength(const std::string& text, std::size_t i);
+
 // Byte offset of the last character (a double-byte character counts whole),
 // or std::string::npos for an empty text.
 std::size_t LastCharOffset(const std::string& text);

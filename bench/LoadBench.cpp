@@ -128,12 +128,12 @@ int CheckBench(long count) {
     int none = 0, fourth = 0, higher = 0;
     for (const std::string& entry : entries) {
         bool won = false;
-        for (int slot = 7; slot <= 9; ++slot)
-            if (SlotMatches(entry, f.edit[slot]->text)) won = true;
+        for (std::size_t slot = 5; slot <= 7; ++slot)
+            if (SlotMatches(entry, f.slot(slot).text)) won = true;
         if (won) ++fourth;
         bool may = false;
-        for (int slot = 2; slot <= 6; ++slot)
-            if (SlotMatches(entry, f.edit[slot]->text)) may = true;
+        for (std::size_t slot = 0; slot <= 4; ++slot)
+            if (SlotMatches(entry, f.slot(slot).text)) may = true;
         if (may) ++higher;
         if (!won && !may) ++none;
     }

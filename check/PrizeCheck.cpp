@@ -15,6 +15,8 @@ const char kOutOfRangeResult[] = "十の桁迄入力して下さい";
 const char kNoPrizeResult[] = "残念です\r\n次に期待しましょう";
 const char kConfirmationHead[] = "確認♪確認♪\r\n\r\n";
 
+std::string SlotControlName(std::size_t slot) { return "Edit" + DecimalText(static_cast<long long>(slot) + 2); }
+
 std::string SlotTail(const std::string& slotText) {
     return slotText.size() <= 2 ? slotText : slotText.substr(slotText.size() - 2);
 }
@@ -31,12 +33,12 @@ EntryKind JudgeEntry(const std::string& entry) {
 }
 
 std::string ResultLine(const PrizeClass& prize, const std::string& className) {
-    return prize.wonOnTail ? className + kWonEnding : "\r\n" + className + kMayBeEnding;
+    return prize.decides == Decides::Tail ? className + kWonEnding : "\r\n" + className + kMayBeEnding;
 }
 
 std::string SlotName(const PrizeClass& prize, std::size_t slot, const std::string& className) {
-    if (prize.firstSlot == prize.lastSlot) return className;
-    return className + " " + DecimalText(static_cast<long long>(slot - prize.firstSlot) + 1);
+    if (prize.slots.first == prize.slots.last) return className;
+    return className + " " + DecimalText(static_cast<long long>(slot - prize.slots.first) + 1);
 }
 
 }  // namespace fortuva

@@ -14,6 +14,9 @@ constexpr std::size_t kSlotCount = 8;
 // The prize classes, first to fourth.
 constexpr std::size_t kPrizeCount = 4;
 
+// Slot i (0 to 7) is the control "Edit" + (i + 2): the entry box is Edit1.
+std::string SlotControlName(std::size_t slot);
+
 // The last two bytes of a slot's text; a shorter text is its own tail.
 std::string SlotTail(const std::string& slotText);
 
@@ -30,14 +33,25 @@ extern const char kNotANumberResult[];
 extern const char kOutOfRangeResult[];
 extern const char kNoPrizeResult[];
 
-// A prize class: its rank, which is also the number of its group box and of
-// its clip, and its slots. The fourth prize is won on the tail alone; the
-// others only may be, so the user is asked to compare the full numbers.
+// The prize classes by their index, which is also the index of their group
+// box; the clip of a class is its index + 1, since clip 0 is for no prize.
+enum Prize : std::size_t { First, Second, Third, Fourth };
+
+// The slots of a class, first to last.
+struct SlotRange {
+    std::size_t first;
+    std::size_t last;
+};
+
+// The fourth prize is won on the tail alone; the others only may be, so the
+// user is asked to compare the full numbers.
+enum class Decides { Tail, FullNumber };
+
 struct PrizeClass {
-    int rank;
-    std::size_t firstSlot;
-    std::size_t lastSlot;
-    bool wonOnTail;
+    Prize prize;
+    SlotRange slots;
+    Decides decides;
+    int Clip() const { return static_cast<int>(prize) + 1; }
 };
 
 // The order of the check: the fourth prize, then the third, the second and
@@ -46,7 +60,11 @@ struct PrizeClass {
 // blinking, plays the class's clip and, unless the class is won on the tail
 // or the user turned the confirmation off, shows the confirmation.
 constexpr PrizeClass kCheckOrder[kPrizeCount] = {
-    {4, 5, 7, true}, {3, 3, 4, false}, {2, 2, 2, false}, {1, 0, 1, false}};
+    {Fourth, SlotRange{5, 7}, Decides::Tail},
+    {Third, SlotRange{3, 4}, Decides::FullNumber},
+    {Second, SlotRange{2, 2}, Decides::FullNumber},
+    {First, SlotRange{0, 1}, Decides::FullNumber},
+};
 
 // The line a matching class adds to the result, named by its group box's
 // caption. A class that only may be won starts with a line break, even when

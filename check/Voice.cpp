@@ -1,6 +1,7 @@
 #include "check/Voice.h"
 
 #include "base/Errors.h"
+#include "resources/ResourceNames.h"
 
 namespace fortuva {
 
@@ -12,7 +13,7 @@ void PlayVoiceClip(int clip, const NativePath& programFolder, IFileSystem& files
         sound.PlayFile(override);
         return;
     }
-    const std::string resource = "LUSEMI" + digit;
+    const std::string resource = RES_VOICE_CLIP_PREFIX + digit;
     if (!sound.PlayEmbedded(resource)) throw Exception(resource + " リソースが見つかりません");
 }
 

@@ -5,11 +5,11 @@ if(NOT CMAKE_CXX_COMPILER_ID MATCHES "Clang")
     message(FATAL_ERROR "FORTUVA_FUZZ needs clang for libFuzzer: configure with CC=clang CXX=clang++")
 endif()
 
-# clang has no CP932 execution character set, so the core library, built
-# with one, stays out of this build. Each fuzzer compiles the few sources it
+# clang has no CP932 execution character set, so the core libraries, built
+# with one, stay out of this build. Each fuzzer compiles the few sources it
 # needs itself; their only non-ASCII texts are error messages, which nothing
 # here shows.
-set_target_properties(fortuva_core PROPERTIES EXCLUDE_FROM_ALL TRUE)
+set_target_properties(${FORTUVA_FLOORS} PROPERTIES EXCLUDE_FROM_ALL TRUE)
 
 set(FORTUVA_FUZZ_FLAGS -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
 

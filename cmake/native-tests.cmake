@@ -6,7 +6,7 @@ file(GLOB FORTUVA_TEST_SOURCES CONFIGURE_DEPENDS
     tests/support/*.cpp tests/base/*.cpp tests/numbers/*.cpp tests/check/*.cpp tests/app/*.cpp
     tests/about/*.cpp tests/resources/*.cpp)
 add_executable(fortuva_tests ${FORTUVA_TEST_SOURCES})
-target_link_libraries(fortuva_tests PRIVATE fortuva_core GTest::gtest GTest::gtest_main)
+target_link_libraries(fortuva_tests PRIVATE fortuva_app GTest::gtest GTest::gtest_main)
 target_include_directories(fortuva_tests PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(fortuva_tests PRIVATE ${FORTUVA_WARNINGS})
 target_compile_definitions(fortuva_tests PRIVATE

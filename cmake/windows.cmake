@@ -6,11 +6,13 @@ set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
 file(GLOB FORTUVA_WIN32_SOURCES CONFIGURE_DEPENDS
     base/win32/*.cpp numbers/win32/*.cpp check/win32/*.cpp about/win32/*.cpp app/win32/*.cpp)
 add_executable(Fortuva WIN32 ${FORTUVA_WIN32_SOURCES} resources/Fortuva.rc)
-target_link_libraries(Fortuva PRIVATE fortuva_core)
+target_link_libraries(Fortuva PRIVATE fortuva_app)
 target_compile_options(Fortuva PRIVATE ${FORTUVA_WARNINGS})
 # Small is a feature: the program travels as one file.
-target_compile_options(fortuva_core PUBLIC -Os -ffunction-sections -fdata-sections)
-target_compile_definitions(fortuva_core PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+foreach(floor IN LISTS FORTUVA_FLOORS)
+    target_compile_options(${floor} PUBLIC -Os -ffunction-sections -fdata-sections)
+    target_compile_definitions(${floor} PUBLIC UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+endforeach()
 target_link_options(Fortuva PRIVATE -municode -static -static-libgcc -static-libstdc++
     -Wl,--dynamicbase -Wl,--nxcompat -Wl,--gc-sections -s)
 # A 32-bit program may then use 4 GB of address space under 64-bit Windows,

@@ -20,10 +20,6 @@ struct AccessibleControls::Description {
 
 namespace {
 
-// The default actions of the tool buttons and of the links, as read out.
-const char* const kPressAction = "押す";
-const char* const kClickAction = "クリック";
-
 using Description = AccessibleControls::Description;
 
 // EVENT_OBJECT_LIVEREGIONCHANGED, which the headers give only from Windows 8 on.
@@ -237,11 +233,13 @@ void AccessibleControls::Slot(HWND edit, const std::string& name) {
     Describe(edit, {ROLE_SYSTEM_TEXT, Widen(name), true, nullptr});
 }
 
-void AccessibleControls::ToolButton(HWND button) {
-    Describe(button, {ROLE_SYSTEM_PUSHBUTTON, {}, false, kPressAction});
+void AccessibleControls::ToolButton(HWND button, const char* action) {
+    Describe(button, {ROLE_SYSTEM_PUSHBUTTON, {}, false, action});
 }
 
-void AccessibleControls::Link(HWND link) { Describe(link, {ROLE_SYSTEM_LINK, {}, false, kClickAction}); }
+void AccessibleControls::Link(HWND link, const char* action) {
+    Describe(link, {ROLE_SYSTEM_LINK, {}, false, action});
+}
 
 void AccessibleControls::ResultLabel(HWND label) { Describe(label, {ROLE_SYSTEM_STATICTEXT, {}, false, nullptr}); }
 

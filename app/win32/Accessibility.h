@@ -25,10 +25,11 @@ public:
 
     // A winning-number slot, named as given, its value its text.
     void Slot(HWND edit, const std::string& name);
-    // A tool button, named by its hint, which is its window text.
-    void ToolButton(HWND button);
-    // A link label, named by its text.
-    void Link(HWND link);
+    // A tool button, named by its hint, which is its window text; its
+    // default action named as given.
+    void ToolButton(HWND button, const char* action);
+    // A link label, named by its text; its default action named as given.
+    void Link(HWND link, const char* action);
     // The result label, named by its text.
     void ResultLabel(HWND label);
 

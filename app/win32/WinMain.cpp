@@ -6,25 +6,31 @@
 
 #include "app/Application.h"
 #include "app/win32/MainWindow.h"
+#include "base/win32/Guard.h"
 #include "base/win32/Platform.h"
 #include "base/win32/SystemLibrary.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    using namespace fortuva;
+    using namespace fortuva::win32;
+    Win32Platform platform;
+    TApplication application(platform, ApplicationTitle(Narrow(ModulePath())));
+    // Every failure from here on, in a window procedure or the message loop,
+    // reaches the application's general handler.
+    InstallFailureHandler([&](const std::exception& failure) { application.HandleException(failure); });
     try {
         // Libraries loaded from here on come from the system folder only,
         // never from the program folder.
         SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
         using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-        fortuva::win32::SystemProc<InitFunction>(L"comctl32.dll", "InitCommonControlsEx")(&controls);
-        fortuva::win32::MainWindow window(instance);
+        SystemProc<InitFunction>(L"comctl32.dll", "InitCommonControlsEx")(&controls);
+        MainWindow window(instance, platform, application);
         return window.Run();
     } catch (const std::exception& failure) {
-        // A failure before the window's own handler stands (a system library
-        // that cannot be had) still gets the error box, not a silent end.
-        fortuva::win32::Win32Platform platform;
-        const std::string title = fortuva::ApplicationTitle(fortuva::win32::Narrow(fortuva::win32::ModulePath()));
-        fortuva::TApplication(platform, title).HandleException(failure);
+        // A failure before the window stands (a system library that cannot
+        // be had) still gets the error box, not a silent end.
+        ReportFailure(failure);
         return 1;
     }
 }

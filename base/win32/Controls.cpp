@@ -11,25 +11,10 @@ namespace {
 // A control that cannot take its text would go on showing the old one as if
 // it were the new.
 void SetTextOf(HWND hwnd, const WideString& text) {
-    if (!SetWindowTextW(hwnd, text.c_str())) throw Exception("テキストを設定できません");
-}
-
-std::function<void(const std::exception&)>& GeneralHandler() {
-    static std::function<void(const std::exception&)> handler;
-    return handler;
+    if (!SetWindowTextW(hwnd, text.c_str())) throw Exception(kCannotSetText);
 }
 
 }  // namespace
-
-void SetGeneralHandler(std::function<void(const std::exception&)> handler) { GeneralHandler() = std::move(handler); }
-
-void ReportFailure(HWND hwnd, UINT message, const std::exception& failure) {
-    // A failed paint would otherwise be asked for again at once, and again.
-    if (message == WM_PAINT) ValidateRect(hwnd, nullptr);
-    // Before the application object exists there is nowhere to show it.
-    if (!GeneralHandler()) std::terminate();
-    GeneralHandler()(failure);
-}
 
 COLORREF ColorRef(TColor color) {
     switch (color) {
@@ -67,6 +52,13 @@ void Win32Edit::SetColor(TColor color) {
 void Win32Edit::SetFocus() { ::SetFocus(hwnd_); }
 
 std::string Win32Label::Caption() const { return WindowText(hwnd_); }
+
+int ScreenDpi() {
+    HDC screen = GetDC(nullptr);
+    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    return dpi;
+}
 
 void FitToText(HWND label) {
     WideString text = WindowTextW(label);
@@ -121,7 +113,7 @@ void Win32Image::ShowMainIcon() {
     RECT area;
     GetClientRect(hwnd_, &area);
     if (!icon_)
-        icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, area.right,
+        icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), mainIcon_.c_str(), IMAGE_ICON, area.right,
                                               area.bottom, LR_DEFAULTCOLOR));
     SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
 }
@@ -129,7 +121,7 @@ void Win32Image::ShowMainIcon() {
 void Win32Timer::SetEnabled(bool enabled) {
     if (enabled == enabled_) return;
     if (enabled) {
-        if (SetTimer(owner_, id_, interval_, nullptr) == 0) throw Exception("タイマーを取得できません");
+        if (SetTimer(owner_, id_, interval_, nullptr) == 0) throw Exception(kCannotStartTimer);
     } else {
         KillTimer(owner_, id_);
     }

@@ -4,8 +4,6 @@
 
 #include <windows.h>
 
-#include <exception>
-#include <functional>
 #include <string>
 
 #include "base/Controls.h"
@@ -79,12 +77,15 @@ private:
 
 class Win32Image : public TImage {
 public:
-    Win32Image(std::string name, HWND hwnd) : TImage(std::move(name)), hwnd_(hwnd) {}
+    // The program's main icon is the icon resource of this name.
+    Win32Image(std::string name, HWND hwnd, WideString mainIcon)
+        : TImage(std::move(name)), hwnd_(hwnd), mainIcon_(std::move(mainIcon)) {}
     ~Win32Image() override;
     void ShowMainIcon() override;
 
 private:
     HWND hwnd_;
+    WideString mainIcon_;
     HICON icon_ = nullptr;
 };
 
@@ -117,26 +118,10 @@ private:
 WideString WindowTextW(HWND hwnd);
 std::string WindowText(HWND hwnd);
 
+// The screen's logical dots per inch; the layout is given for 96.
+int ScreenDpi();
+
 // Sizes a label to its text in its own font.
 void FitToText(HWND label);
-
-// The application's general handler, for failures inside window procedures;
-// set once the application object exists.
-void SetGeneralHandler(std::function<void(const std::exception&)> handler);
-void ReportFailure(HWND hwnd, UINT message, const std::exception& failure);
-
-// Every window procedure of ours runs its work through this guard. A failure
-// must not unwind through Windows' own frames, which would end the program
-// without a word: it goes to the general handler, and the message is
-// answered with 0.
-template <typename Work>
-LRESULT Guarded(HWND hwnd, UINT message, Work&& work) noexcept {
-    try {
-        return work();
-    } catch (const std::exception& failure) {
-        ReportFailure(hwnd, message, failure);
-        return 0;
-    }
-}
 
 }  // namespace fortuva::win32

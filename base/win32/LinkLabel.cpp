@@ -3,6 +3,7 @@
 #include <string>
 
 #include "base/win32/Controls.h"
+#include "base/win32/Guard.h"
 #include "base/win32/WideText.h"
 
 namespace fortuva::win32 {

@@ -34,7 +34,7 @@ void Win32Platform::ShowMessage(MessageKind kind, const std::string& title, cons
     }
     HWND owner = (main_ && IsWindowVisible(main_)) ? main_ : application_;
     if (MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK | icon) == 0)
-        throw Exception("メッセージを表示できません");
+        throw Exception(kCannotShowMessage);
 }
 
 void Win32Platform::Sleep(unsigned milliseconds) { ::Sleep(milliseconds); }

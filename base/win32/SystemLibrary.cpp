@@ -9,7 +9,7 @@ FARPROC SystemProcAddress(const wchar_t* library, const char* function) {
     HMODULE module = GetModuleHandleW(library);
     if (!module) module = LoadLibraryExW(library, nullptr, LOAD_LIBRARY_SEARCH_SYSTEM32);
     FARPROC proc = module ? GetProcAddress(module, function) : nullptr;
-    if (!proc) throw Exception(Narrow(library) + " " + function + " が見つかりません");
+    if (!proc) throw Exception(Narrow(library) + " " + function + kNotFoundInLibrary);
     return proc;
 }
 

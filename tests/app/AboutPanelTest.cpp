@@ -59,7 +59,7 @@ TEST_F(AboutPanelTest, HoverLightsTheLinkAndLeavingRestoresIt) {
 
 TEST_F(AboutPanelTest, ShowingAndHidingLeavesEntryAndBlinkingAlone) {
     f.FillSlots({"1", "2", "3", "4", "5", "6", "7", "38"});
-    f.edit[1]->enabled = true;
+    f.edit1.enabled = true;
     f.checkBox1.checked = true;
     f.Type("38");
     f.form->TimerTimer();
@@ -74,7 +74,7 @@ TEST_F(AboutPanelTest, ShowingAndHidingLeavesEntryAndBlinkingAlone) {
     EXPECT_FALSE(f.panel2.visible);
     EXPECT_TRUE(f.timer.enabled);
     f.form->TimerTimer();
-    EXPECT_EQ(f.edit[9]->color, TColor::Red);
+    EXPECT_EQ(f.slot(7).color, TColor::Red);
 }
 
 }  // namespace

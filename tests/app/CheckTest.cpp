@@ -30,7 +30,7 @@ TEST_F(PrizeCheckTest, FourthPrizeWonWithoutDialog) {
     Enter("38");
     EXPECT_EQ(Outcome(), (Journal{"label Label2 []", "label Label2 [" + kFourth + "]", "timer on", "play LUSEMI4"}));
     EXPECT_EQ(f.Events({"repaint", "sleep"}), (Journal{"repaint Label2 []", "sleep 300"}));
-    EXPECT_EQ(f.edit[1]->text, "");
+    EXPECT_EQ(f.edit1.text, "");
     EXPECT_EQ(f.form->LastEntry(), "38");
 }
 
@@ -95,7 +95,7 @@ TEST_F(PrizeCheckTest, ValidationMessagesKeepTheLastEntry) {
         EXPECT_EQ(Outcome(), (Journal{"beep", "label Label2 [十の桁迄入力して下さい]"})) << entry;
     }
     EXPECT_EQ(f.form->LastEntry(), "38");
-    EXPECT_EQ(f.edit[1]->text, "");
+    EXPECT_EQ(f.edit1.text, "");
 }
 
 TEST_F(PrizeCheckTest, OnlyTwoBytesStartTheCheck) {
@@ -105,7 +105,7 @@ TEST_F(PrizeCheckTest, OnlyTwoBytesStartTheCheck) {
     f.Type("３８");
     f.Type("123");
     EXPECT_TRUE(f.journal.empty());
-    EXPECT_EQ(f.edit[1]->text, "123");
+    EXPECT_EQ(f.edit1.text, "123");
     f.Type("38");
     EXPECT_EQ(f.label2.caption, kFourth);
 }
@@ -115,7 +115,7 @@ TEST_F(PrizeCheckTest, FailureEndsTheCheckWithoutClearingTheEntry) {
     f.journal.clear();
     EXPECT_THROW(f.Type("71"), Exception);
     EXPECT_EQ(f.label2.caption, kFourth);
-    EXPECT_EQ(f.edit[1]->text, "71");
+    EXPECT_EQ(f.edit1.text, "71");
 }
 
 }  // namespace

@@ -15,7 +15,7 @@ protected:
     // Colours of Edit2 .. Edit9, one letter each: - button face, R red.
     std::string Colours() const {
         std::string out;
-        for (int i = 2; i <= 9; ++i) out += f.edit[i]->color == TColor::Red ? 'R' : '-';
+        for (std::size_t i = 0; i < kSlotCount; ++i) out += f.slot(i).color == TColor::Red ? 'R' : '-';
         return out;
     }
     void Tick(int times = 1) {
@@ -38,7 +38,7 @@ TEST_F(HighlightTest, MatchingSlotBlinksUntilTheNextEntry) {
     f.Type("99");
     EXPECT_EQ(Colours(), "--------");
     EXPECT_FALSE(f.timer.enabled);
-    EXPECT_EQ(f.form->BlinkEdit(), f.edit[8].get());  // kept between checks
+    EXPECT_EQ(f.form->BlinkEdit(), &f.slot(6));  // kept between checks
 }
 
 TEST_F(HighlightTest, LastMatchingSlotInOrderBlinks) {

@@ -49,7 +49,7 @@ TEST_F(VoiceTest, MissingEmbeddedClipEndsTheCheck) {
     // Label and timer were set before the clip; no dialog and no clearing after it.
     EXPECT_TRUE(f.timer.enabled);
     EXPECT_TRUE(f.Events({"dialog"}).empty());
-    EXPECT_EQ(f.edit[1]->text, "00");
+    EXPECT_EQ(f.edit1.text, "00");
 }
 
 }  // namespace

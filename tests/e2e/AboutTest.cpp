@@ -8,7 +8,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/win32/ControlIds.h"
+#include "app/ControlIds.h"
 #include "tests/e2e/Driver.h"
 
 namespace fortuva::e2e {
@@ -223,7 +223,7 @@ TEST_F(About, EnterInTheEntryBoxHidesThePanelAndKeepsTheFocus) {
 
 TEST_F(About, EntriesAreCheckedAndTheSlotBlinksWhileThePanelComesAndGoes) {
     HWND label2 = Control(main_, ids::Label2);
-    HWND slot = Control(main_, ids::EditId(8));  // holds 38
+    HWND slot = Control(main_, ids::SlotId(6));  // holds 38
     ASSERT_TRUE(ShowPanel());
     ASSERT_EQ(Text(label2), L"");
 
@@ -261,12 +261,12 @@ TEST_F(About, ScreenReaderReadsNamesAndRolesAndHearsEachResult) {
     ScreenReader reader(app_->ProcessId());
     ASSERT_TRUE(reader.Hooked());
     const wchar_t* const slotNames[] = {L"一等 1", L"一等 2", L"二等", L"三等 1", L"三等 2", L"四等 1", L"四等 2", L"四等 3"};
-    for (int k = 2; k <= 9; ++k) {
-        HWND slot = Control(main_, ids::EditId(k));
+    for (std::size_t i = 0; i < 8; ++i) {
+        HWND slot = Control(main_, ids::SlotId(i));
         const Accessible read = ReadAccessible(slot);
-        EXPECT_EQ(read.name, slotNames[k - 2]) << "Edit" << k;
-        EXPECT_EQ(read.value, Text(slot)) << "Edit" << k;
-        EXPECT_EQ(read.role, ROLE_SYSTEM_TEXT) << "Edit" << k;
+        EXPECT_EQ(read.name, slotNames[i]) << "slot " << i;
+        EXPECT_EQ(read.value, Text(slot)) << "slot " << i;
+        EXPECT_EQ(read.role, ROLE_SYSTEM_TEXT) << "slot " << i;
     }
     const Accessible open = ReadAccessible(Control(main_, ids::SpeedButton1));
     EXPECT_EQ(open.name, L"当選番号ファイルを開きます");

@@ -3,7 +3,7 @@
 #include <memory>
 #include <string>
 
-#include "app/win32/ControlIds.h"
+#include "app/ControlIds.h"
 #include "numbers/WinningNumberFile.h"
 #include "tests/e2e/Driver.h"
 
@@ -77,7 +77,7 @@ protected:
 };
 
 TEST_F(Check, FourthPrizeNoPrizeAndRejectedEntries) {
-    const std::wstring slot = Text(Control(main_, ids::EditId(8)));
+    const std::wstring slot = Text(Control(main_, ids::SlotId(6)));
     EXPECT_EQ(slot.size(), kNumberTextBound);
     EXPECT_EQ(slot.substr(slot.size() - 2), L"37");
     EnterWithoutDialog(L"37");

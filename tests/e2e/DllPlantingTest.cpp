@@ -27,7 +27,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/ControlIds.h"
+#include "app/ControlIds.h"
 #include "tests/e2e/Driver.h"
 
 namespace fortuva::e2e {
@@ -221,7 +221,7 @@ void UseEveryFeature(const AppUnderTest& app) {
     ASSERT_TRUE(ClickButton(panel, ids::Button2));
 
     CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
-    EXPECT_EQ(ReadAccessible(Control(main, ids::EditId(2))).name, L"一等 1");
+    EXPECT_EQ(ReadAccessible(Control(main, ids::SlotId(0))).name, L"一等 1");
     CoUninitialize();
 }
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/win32/ControlIds.h"
+#include "app/ControlIds.h"
 #include "tests/e2e/Driver.h"
 
 namespace fortuva::e2e {
@@ -120,7 +120,7 @@ protected:
 
     static std::vector<std::wstring> Slots(HWND main) {
         std::vector<std::wstring> texts;
-        for (int k = 2; k <= 9; ++k) texts.push_back(Text(Control(main, ids::EditId(k))));
+        for (std::size_t i = 0; i < 8; ++i) texts.push_back(Text(Control(main, ids::SlotId(i))));
         return texts;
     }
 

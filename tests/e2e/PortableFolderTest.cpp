@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "app/win32/ControlIds.h"
+#include "app/ControlIds.h"
 #include "tests/e2e/Driver.h"
 
 namespace fortuva::e2e {
@@ -18,7 +18,7 @@ TEST(PortableFolder, RunsAndLoadsFromAFolderWithASpaceAndJapanese) {
     HWND main = app.PassNotice();
     ASSERT_NE(main, nullptr);
     EXPECT_EQ(Text(main), L"Fortuva - [" + std::to_wstring(CurrentYear()) + L"年用]");
-    EXPECT_EQ(Text(Control(main, ids::EditId(9))), L"88");
+    EXPECT_EQ(Text(Control(main, ids::SlotId(7))), L"88");
     ASSERT_TRUE(TypeChars(Control(main, ids::Edit1), L"88"));
     EXPECT_EQ(Text(Control(main, ids::Label2)), L"四等が当たりました\r\nおめでとう御座います");
     app.Close();

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "app/win32/ControlIds.h"
+#include "app/ControlIds.h"
 #include "tests/e2e/Driver.h"
 
 namespace fortuva::e2e {
@@ -44,7 +44,7 @@ Box PlaceOn(HWND main, HWND control) {
     return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
 
-std::wstring SlotText(HWND main, int k) { return Text(Control(main, ids::EditId(k))); }
+std::wstring SlotText(HWND main, std::size_t i) { return Text(Control(main, ids::SlotId(i))); }
 
 // Answers the notice that every start begins with, checking what it says.
 void AnswerNotice(const AppUnderTest& app) {
@@ -58,7 +58,7 @@ void AnswerNotice(const AppUnderTest& app) {
 void ExpectWaitingForAFile(HWND main) {
     EXPECT_EQ(Text(main), kWaitingCaption);
     EXPECT_FALSE(IsEnabled(Control(main, ids::Edit1)));
-    for (int k = 2; k <= 9; ++k) EXPECT_EQ(SlotText(main, k), L"") << "Edit" << k;
+    for (std::size_t i = 0; i < 8; ++i) EXPECT_EQ(SlotText(main, i), L"") << "slot " << i;
 }
 
 TEST(Startup, NoticeThenReadyWindowWithTheYearFileLoadedAndCloseEnds) {
@@ -74,9 +74,9 @@ TEST(Startup, NoticeThenReadyWindowWithTheYearFileLoadedAndCloseEnds) {
     EXPECT_EQ(Text(main), L"Fortuva - [" + std::to_wstring(CurrentYear()) + L"年用]");
     const std::array<const wchar_t*, 8> slots{L"123456", L"654321", L"4567", L"0123",
                                               L"3210",   L"05",     L"38",   L"56"};
-    for (int k = 2; k <= 9; ++k) {
-        EXPECT_EQ(SlotText(main, k), slots[k - 2]) << "Edit" << k;
-        EXPECT_FALSE(IsEnabled(Control(main, ids::EditId(k)))) << "Edit" << k;
+    for (std::size_t i = 0; i < slots.size(); ++i) {
+        EXPECT_EQ(SlotText(main, i), slots[i]) << "slot " << i;
+        EXPECT_FALSE(IsEnabled(Control(main, ids::SlotId(i)))) << "slot " << i;
     }
     HWND entry = Control(main, ids::Edit1);
     EXPECT_TRUE(IsEnabled(entry));
@@ -119,18 +119,18 @@ TEST(Startup, MainWindowLayout) {
     };
     const Expected controls[] = {
         {"Edit1", ids::Edit1, L"", {8, 24, 129, 20}},
-        {"GroupBox1", ids::GroupBoxId(1), L"一等", {144, 0, 113, 73}},
-        {"GroupBox2", ids::GroupBoxId(2), L"二等", {264, 0, 113, 73}},
-        {"GroupBox3", ids::GroupBoxId(3), L"三等", {144, 80, 113, 73}},
-        {"GroupBox4", ids::GroupBoxId(4), L"四等", {264, 80, 113, 97}},
-        {"Edit2", ids::EditId(2), nullptr, {160, 16, 89, 20}},
-        {"Edit3", ids::EditId(3), nullptr, {160, 40, 89, 20}},
-        {"Edit4", ids::EditId(4), nullptr, {280, 16, 89, 20}},
-        {"Edit5", ids::EditId(5), nullptr, {160, 96, 89, 20}},
-        {"Edit6", ids::EditId(6), nullptr, {160, 120, 89, 20}},
-        {"Edit7", ids::EditId(7), nullptr, {280, 96, 89, 20}},
-        {"Edit8", ids::EditId(8), nullptr, {280, 120, 89, 20}},
-        {"Edit9", ids::EditId(9), nullptr, {280, 144, 89, 20}},
+        {"GroupBox1", ids::GroupBoxId(0), L"一等", {144, 0, 113, 73}},
+        {"GroupBox2", ids::GroupBoxId(1), L"二等", {264, 0, 113, 73}},
+        {"GroupBox3", ids::GroupBoxId(2), L"三等", {144, 80, 113, 73}},
+        {"GroupBox4", ids::GroupBoxId(3), L"四等", {264, 80, 113, 97}},
+        {"Edit2", ids::SlotId(0), nullptr, {160, 16, 89, 20}},
+        {"Edit3", ids::SlotId(1), nullptr, {160, 40, 89, 20}},
+        {"Edit4", ids::SlotId(2), nullptr, {280, 16, 89, 20}},
+        {"Edit5", ids::SlotId(3), nullptr, {160, 96, 89, 20}},
+        {"Edit6", ids::SlotId(4), nullptr, {160, 120, 89, 20}},
+        {"Edit7", ids::SlotId(5), nullptr, {280, 96, 89, 20}},
+        {"Edit8", ids::SlotId(6), nullptr, {280, 120, 89, 20}},
+        {"Edit9", ids::SlotId(7), nullptr, {280, 144, 89, 20}},
         {"Panel1", ids::Panel1, nullptr, {0, 72, 137, 81}},
         {"Label2", ids::Label2, L"", {2, 74, 133, 77}},
         {"CheckBox1", ids::CheckBox1, L"確認ダイアログを出さない", {0, 160, 153, 17}},

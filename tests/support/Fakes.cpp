@@ -72,13 +72,13 @@ void FakeLabel::SetCaption(const std::string& c) {
 }
 
 void FakeTimer::SetEnabled(bool e) {
-    if (e && failToStart) throw Exception("タイマーを取得できません");
+    if (e && failToStart) throw Exception(kCannotStartTimer);
     if (e != enabled) journal_.push_back(e ? "timer on" : "timer off");
     enabled = e;
 }
 
 void FakePlatform::ShowMessage(MessageKind kind, const std::string& title, const std::string& text) {
-    if (boxesFail) throw Exception("メッセージを表示できません");
+    if (boxesFail) throw Exception(kCannotShowMessage);
     journal_.push_back(std::string("dialog ") + KindName(kind) + " {" + title + "} " + text);
 }
 
@@ -106,22 +106,22 @@ bool FakeFileDialog::Execute(OpenDialogState& state) {
 }
 
 FormFixture::FormFixture() {
-    for (int i = 0; i <= 9; ++i)
-        edit.push_back(std::make_unique<FakeEdit>("Edit" + std::to_string(i), journal));
-    TMainFormControls controls{window, *edit[1], {}, {}, label2, checkBox1, panel2, timer, openDialog1, icon,
+    TMainFormControls controls{window, edit1, {}, {}, label2, checkBox1, panel2, timer, openDialog1, icon,
                                l01, lMail, lUrl, lMail1, lUrl1};
-    for (std::size_t i = 0; i < kSlotCount; ++i) controls.Slots[i] = edit[i + 2].get();
-    const char* const prizeNames[kPrizeCount] = {"一等", "二等", "三等", "四等"};
+    for (std::size_t i = 0; i < kSlotCount; ++i) {
+        slots.push_back(std::make_unique<FakeEdit>(SlotControlName(i), journal));
+        controls.Slots[i] = slots[i].get();
+    }
     for (std::size_t i = 0; i < kPrizeCount; ++i) {
-        group.push_back(std::make_unique<FakeGroupBox>("GroupBox" + std::to_string(i + 1), prizeNames[i]));
+        group.push_back(std::make_unique<FakeGroupBox>("GroupBox" + std::to_string(i + 1), kPrizeCaptions[i]));
         controls.GroupBoxes[i] = group[i].get();
     }
     form = std::make_unique<TMainForm>(controls, TMainFormServices{platform, files, application, sound, version, shell});
-    edit[1]->onChange = [this] { form->Edit1Change(); };
+    edit1.onChange = [this] { form->Edit1Change(); };
 }
 
 void FormFixture::FillSlots(const std::vector<std::string>& texts) {
-    for (std::size_t i = 0; i < texts.size(); ++i) edit[i + 2]->text = texts[i];
+    for (std::size_t i = 0; i < texts.size(); ++i) slot(i).text = texts[i];
 }
 
 std::vector<std::string> FormFixture::Events(const std::vector<std::string>& prefixes) const {

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "app/Main.h"
+#include "app/MainTexts.h"
 
 namespace fortuva::test {
 
@@ -139,7 +140,7 @@ public:
     // The caption with the label's ASCII as is and any other character as "?";
     // the label itself is kept whole.
     void SetCaption(const std::string& head, const NativePath& l, const std::string& tail) override;
-    std::string caption = "Fortuva - [----年用]";
+    std::string caption = kWaitingCaption;
     NativePath label;
 };
 
@@ -211,18 +212,22 @@ private:
 struct FormFixture {
     FormFixture();
     // Types the text into the entry box, raising its change event.
-    void Type(const std::string& text) { edit[1]->SetText(text); }
+    void Type(const std::string& text) { edit1.SetText(text); }
     void FillSlots(const std::vector<std::string>& texts);
     // The entry box as a taken file leaves it: window colour, enabled, focused.
     bool EntryReady() const {
-        return edit[1]->color == TColor::Window && edit[1]->enabled && edit[1]->focused;
+        return edit1.color == TColor::Window && edit1.enabled && edit1.focused;
     }
+    // Slot i, 0 to 7, in file order.
+    FakeEdit& slot(std::size_t i) { return *slots.at(i); }
+    const FakeEdit& slot(std::size_t i) const { return *slots.at(i); }
     // Journal entries that start with one of the prefixes, in order.
     std::vector<std::string> Events(const std::vector<std::string>& prefixes) const;
 
     Journal journal;
-    std::vector<std::unique_ptr<FakeEdit>> edit;  // edit[1] .. edit[9]; edit[0] unused
-    std::vector<std::unique_ptr<FakeGroupBox>> group;  // group[k - 1] is GroupBox(k)
+    FakeEdit edit1{"Edit1", journal};
+    std::vector<std::unique_ptr<FakeEdit>> slots;
+    std::vector<std::unique_ptr<FakeGroupBox>> group;  // by prize class
     FakeLabel label2{"Label2", journal};
     FakeCheckBox checkBox1{"CheckBox1"};
     FakePanel panel2{"Panel2"};

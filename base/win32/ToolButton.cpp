@@ -1,6 +1,6 @@
-#include "app/win32/ToolButton.h"
+#include "base/win32/ToolButton.h"
 
-#include "base/win32/Controls.h"
+#include "base/win32/Guard.h"
 
 namespace fortuva::win32 {
 

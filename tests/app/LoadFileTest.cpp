@@ -14,7 +14,7 @@ protected:
     FormFixture f;
     std::vector<std::string> Slots() const {
         std::vector<std::string> out;
-        for (int i = 2; i <= 9; ++i) out.push_back(f.edit[i]->text);
+        for (std::size_t i = 0; i < kSlotCount; ++i) out.push_back(f.slot(i).text);
         return out;
     }
 };
@@ -25,7 +25,7 @@ TEST_F(LoadFileTest, FillsSlotsInOrderAndLeavesTheRest) {
     f.form->LoadFile(u"a.txt");
     f.form->LoadFile(u"b.txt");
     EXPECT_EQ(Slots(), (Numbers{"11", "22", "3", "4", "5", "6", "7", "8"}));
-    EXPECT_EQ(f.edit[1]->text, "");
+    EXPECT_EQ(f.edit1.text, "");
 }
 
 TEST_F(LoadFileTest, MoreThanEightNumbersStopsReading) {
@@ -76,7 +76,7 @@ TEST_F(OpenFileTest, OpeningMakesTheWindowReady) {
     EXPECT_EQ(f.fileDialog.shown.Filter, "*.txt|*.txt|*.*|*.*");
     EXPECT_EQ(f.fileDialog.shown.DefaultExt, "txt");
     EXPECT_EQ(f.fileDialog.shown.FileName, u"");
-    EXPECT_EQ(f.edit[9]->text, "8");
+    EXPECT_EQ(f.slot(7).text, "8");
     EXPECT_EQ(f.window.caption, "Fortuva - [2003年用]");
     EXPECT_TRUE(f.EntryReady());
 }
@@ -97,39 +97,39 @@ TEST_F(OpenFileTest, RemembersFileAndFilterButNotACancel) {
 TEST_F(OpenFileTest, CancelChangesNothing) {
     f.fileDialog.cancel = true;
     Open(u"C:\\data\\2003.txt");
-    EXPECT_EQ(f.edit[2]->text, "");
+    EXPECT_EQ(f.slot(0).text, "");
     EXPECT_EQ(f.window.caption, "Fortuva - [----年用]");
-    EXPECT_FALSE(f.edit[1]->enabled);
+    EXPECT_FALSE(f.edit1.enabled);
 }
 
 TEST_F(OpenFileTest, SecondFileWithFewerNumbersKeepsTheRest) {
     Open(u"C:\\data\\2003.txt");
     Open(u"C:\\data\\short.txt");
-    EXPECT_EQ(f.edit[2]->text, "11");
-    EXPECT_EQ(f.edit[4]->text, "3");
+    EXPECT_EQ(f.slot(0).text, "11");
+    EXPECT_EQ(f.slot(2).text, "3");
     EXPECT_EQ(f.window.caption, "Fortuva - [short年用]");
 }
 
 TEST_F(OpenFileTest, MissingFileStillNamesTheCaption) {
     Open(u"C:\\data\\2004.txt");
     EXPECT_EQ(f.window.caption, "Fortuva - [2004年用]");
-    EXPECT_TRUE(f.edit[1]->enabled);
-    EXPECT_EQ(f.edit[2]->text, "");
+    EXPECT_TRUE(f.edit1.enabled);
+    EXPECT_EQ(f.slot(0).text, "");
 }
 
 TEST_F(OpenFileTest, InOutErrorLeavesCaptionAndEntryBoxAsTheyWere) {
     Open(u"C:\\data\\short.txt");
-    f.edit[1]->enabled = false;  // as if still waiting
+    f.edit1.enabled = false;  // as if still waiting
     f.files.openError = 5;
     EXPECT_THROW(Open(u"C:\\data\\2003.txt"), EInOutError);
     EXPECT_EQ(f.window.caption, "Fortuva - [short年用]");
-    EXPECT_FALSE(f.edit[1]->enabled);
+    EXPECT_FALSE(f.edit1.enabled);
 }
 
 TEST_F(OpenFileTest, NamesOutsideCodePage932ReachTheCaptionWhole) {
     f.files.files[u"C:\\M\u00FCller\\\U0001F38D.txt"] = "12\n";
     Open(u"C:\\M\u00FCller\\\U0001F38D.txt");
-    EXPECT_EQ(f.edit[2]->text, "12");
+    EXPECT_EQ(f.slot(0).text, "12");
     EXPECT_EQ(f.window.label, u"\U0001F38D");
 }
 

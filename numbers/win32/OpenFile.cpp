@@ -1,4 +1,4 @@
-#include "numbers/win32/FileDialog.h"
+#include "numbers/win32/OpenFile.h"
 
 #include <commdlg.h>
 

@@ -20,7 +20,7 @@ TEST_F(FormCreateTest, LoadsTheYearFileBesideTheExecutable) {
     EXPECT_EQ(f.Events({"beep", "dialog", "open"}),
               (Journal{"beep", "dialog information {情報} 「Fortuva」はFreeSoftですが、\r\n宜しければご寄付をお願いします。",
                        "open"}));
-    EXPECT_EQ(f.edit[9]->text, "8");
+    EXPECT_EQ(f.slot(7).text, "8");
     EXPECT_EQ(f.window.caption, "Fortuva - [2002年用]");
     EXPECT_TRUE(f.EntryReady());
 }
@@ -32,8 +32,8 @@ TEST_F(FormCreateTest, MissingYearFileWarnsAndWaits) {
               "dialog warning {警告} 当選番号ファイルが見つかりませんでした。\r\nReadMe.txtを参照の上、手動で開いてください。");
     EXPECT_EQ(f.Events({"beep"}).size(), 2u);
     EXPECT_EQ(f.window.caption, "Fortuva - [----年用]");
-    EXPECT_FALSE(f.edit[1]->enabled);
-    EXPECT_EQ(f.edit[2]->text, "");
+    EXPECT_FALSE(f.edit1.enabled);
+    EXPECT_EQ(f.slot(0).text, "");
 }
 
 TEST_F(FormCreateTest, UnreadableYearFileShowsTheErrorAndWaits) {
@@ -42,7 +42,7 @@ TEST_F(FormCreateTest, UnreadableYearFileShowsTheErrorAndWaits) {
     f.form->FormCreate();
     EXPECT_EQ(f.Events({"dialog"}).back(), "dialog error {Fortuva} I/O エラー (32)");
     EXPECT_EQ(f.window.caption, "Fortuva - [----年用]");
-    EXPECT_FALSE(f.edit[1]->enabled);
+    EXPECT_FALSE(f.edit1.enabled);
 }
 
 TEST(Application, TitleRule) {

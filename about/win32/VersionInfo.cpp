@@ -1,4 +1,4 @@
-#include "about/win32/VersionApi.h"
+#include "about/win32/VersionInfo.h"
 
 #include <windows.h>
 

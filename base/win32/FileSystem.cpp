@@ -1,4 +1,4 @@
-#include "base/win32/Files.h"
+#include "base/win32/FileSystem.h"
 
 #include <windows.h>
 

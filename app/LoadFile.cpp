@@ -3,20 +3,15 @@
 
 namespace fortuva {
 
-namespace {
-constexpr int kFirstSlot = 2;
-constexpr int kLastSlot = 9;
-}  // namespace
-
 void TMainForm::LoadFile(const NativePath& path) {
     if (!s_.Files.FileExists(path)) return;
-    int n = kFirstSlot;
-    // The k-th number line goes to the slot "Edit" + (k + 1); reading stops
-    // once the eighth slot is filled, since no ninth slot exists.
+    std::size_t slot = 0;
+    // Number line i goes to slot i, found by its control's name as the form
+    // finds any component; reading stops once the last slot is filled.
     ReadNumberLines(s_.Files, path, [&](const std::string& text) {
-        if (auto* slot = dynamic_cast<TEdit*>(FindComponent("Edit" + DecimalText(n)))) slot->SetText(text);
-        ++n;
-        return n <= kLastSlot;
+        if (auto* edit = dynamic_cast<TEdit*>(FindComponent(SlotControlName(slot)))) edit->SetText(text);
+        ++slot;
+        return slot < kSlotCount;
     });
 }
 

@@ -1,4 +1,4 @@
-#include "check/win32/Sound.h"
+#include "check/win32/Voice.h"
 
 #include <windows.h>
 

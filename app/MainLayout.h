@@ -1,0 +1,57 @@
+// The main window described as data, the way a resource script describes a
+// dialog: one row per control, in creation order, which is also the order
+// of the Tab key. The window layer turns each kind into a window class and
+// styles; everything a user can see or be told is here.
+#pragma once
+
+#include <cstddef>
+
+#include "check/PrizeCheck.h"
+
+namespace fortuva {
+
+enum class ControlKind {
+    Label,        // static text, sized to its text
+    ToolButton,   // flat button with a 16 x 16 glyph; never takes the focus
+    Edit,         // single-line edit, disabled until a file is taken
+    GroupBox,     // framed group around the slots of one prize class
+    Frame,        // etched frame, beneath what it frames
+    ResultLabel,  // bold, centred both ways, word-wrapped, "&" shown as is
+    CheckBox,
+    Panel,        // the about panel: hidden, laid over the window when shown
+    PushButton,   // the default button while its panel is shown
+    Image,        // the program's main icon
+    Link,         // hover-lit link label
+    Notice,       // word-wrapped text in red
+};
+
+struct ControlRow {
+    const char* name;
+    ControlKind kind;
+    const char* parent;  // nullptr: the main window
+    int id;
+    // Pixels at 96 dots per inch, in the parent's client area; a label's
+    // size follows its text.
+    int left, top, width, height;
+    const char* text;
+    const char* hint;      // shown as a tool tip; nullptr: none
+    bool tabStop;
+    const char* resource;  // the glyph's or the image's icon; nullptr: none
+    int tag;               // tells the two authors' links apart
+};
+
+extern const ControlRow kMainLayout[];
+extern const std::size_t kMainLayoutSize;
+
+// The client area with the about panel hidden.
+constexpr int kClientWidth = 377;
+constexpr int kClientHeight = 177;
+
+// "ＭＳ Ｐゴシック" at 12 pixels; the whole layout scales with it.
+extern const char kFontFace[];
+constexpr int kFontPixels = 12;
+
+// The blinking slot's timer.
+constexpr unsigned kTimerIntervalMs = 500;
+
+}  // namespace fortuva
