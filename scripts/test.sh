@@ -35,6 +35,9 @@ step "Release package"
 zip=$(FORTUVA_BUILD_DIR="$build" bash "$root/scripts/package.sh")
 bash "$root/tests/package/check-package.sh" "$zip"
 
+step "Floors: every include goes down"
+bash "$root/tests/scripts/check-floors.sh"
+
 step "Native unit tests"
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
 cmake --build "$build/native" -j"$jobs"

@@ -167,9 +167,11 @@ TEST(Startup, MainWindowLayout) {
     EXPECT_FALSE(IsVisible(about));
 }
 
-TEST(Startup, YearFileIsLookedUpBesideTheProgramNotInTheWorkingFolder) {
+TEST(Startup, YearFileIsLookedUpBesideTheProgramNotInTheWorkingFolderAndAFolderIsNoFile) {
     TempFolder folder;
     folder.CopyIn(FortuvaExePath());
+    // A folder of the year file's name beside the program is no year file.
+    ASSERT_TRUE(CreateDirectoryW(folder.File(YearFileName()).c_str(), nullptr));
     TempFolder working;
     working.Write(YearFileName(), kYearFile);
     AppUnderTest app(folder.Path(), working.Path());

@@ -1,0 +1,54 @@
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+#include "app/ControlIds.h"
+#include "app/MainLayout.h"
+#include "app/MainTexts.h"
+
+namespace fortuva {
+namespace {
+
+const ControlRow* Row(const std::string& name) {
+    for (std::size_t i = 0; i < kMainLayoutSize; ++i)
+        if (name == kMainLayout[i].name) return &kMainLayout[i];
+    return nullptr;
+}
+
+bool Inside(const ControlRow& inner, const ControlRow& outer) {
+    return inner.left >= outer.left && inner.top >= outer.top &&
+           inner.left + inner.width <= outer.left + outer.width && inner.top + inner.height <= outer.top + outer.height;
+}
+
+// Each slot is the control the loader fills by name, in the frame of the
+// class the check compares it for, so that a slot moved in the table is the
+// one the user reads under the right caption.
+TEST(MainLayout, EverySlotSitsInTheFrameOfItsPrizeClass) {
+    for (const PrizeClass& prizeClass : kCheckOrder) {
+        const ControlRow* frame = Row("GroupBox" + std::to_string(prizeClass.prize + 1));
+        ASSERT_NE(frame, nullptr);
+        EXPECT_STREQ(frame->text, kPrizeCaptions[prizeClass.prize]);
+        EXPECT_EQ(frame->id, ids::GroupBoxId(prizeClass.prize));
+        for (std::size_t slot = prizeClass.slots.first; slot <= prizeClass.slots.last; ++slot) {
+            const ControlRow* edit = Row(SlotControlName(slot));
+            ASSERT_NE(edit, nullptr) << "slot " << slot;
+            EXPECT_EQ(edit->kind, ControlKind::Edit) << edit->name;
+            EXPECT_EQ(edit->id, ids::SlotId(slot)) << edit->name;
+            EXPECT_TRUE(Inside(*edit, *frame)) << edit->name << " outside " << frame->name;
+        }
+    }
+}
+
+TEST(MainLayout, NamesAndIdsAreUniqueAndTheBlinkTicksEvery500Ms) {
+    std::set<std::string> names;
+    std::set<int> idList;
+    for (std::size_t i = 0; i < kMainLayoutSize; ++i) {
+        EXPECT_TRUE(names.insert(kMainLayout[i].name).second) << kMainLayout[i].name;
+        EXPECT_TRUE(idList.insert(kMainLayout[i].id).second) << kMainLayout[i].name;
+    }
+    EXPECT_EQ(kTimerIntervalMs, 500u);
+}
+
+}  // namespace
+}  // namespace fortuva
