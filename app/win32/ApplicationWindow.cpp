@@ -1,22 +1,15 @@
 #include "app/win32/ApplicationWindow.h"
 
 #include "app/ControlIds.h"
+#include "base/win32/Controls.h"
 #include "base/win32/Guard.h"
+#include "base/win32/WindowInstance.h"
 #include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 
 void ApplicationWindow::Register(HINSTANCE instance, HICON bigIcon, HICON smallIcon) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = bigIcon;
-    wc.hIconSm = smallIcon;
-    wc.lpfnWndProc = Proc;
-    wc.lpszClassName = ids::kApplicationWindowClass;
-    RegisterClassExW(&wc);
+    RegisterWindowClass(instance, ids::kApplicationWindowClass, Proc, bigIcon, smallIcon);
 }
 
 ApplicationWindow::ApplicationWindow(HINSTANCE instance, const std::string& title) {
@@ -55,12 +48,7 @@ LRESULT ApplicationWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 LRESULT CALLBACK ApplicationWindow::Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return Guarded(hwnd, message, [&] {
-        if (message == WM_NCCREATE) {
-            auto* self = static_cast<ApplicationWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-            self->hwnd_ = hwnd;
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        }
-        auto* self = reinterpret_cast<ApplicationWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        auto* self = WindowInstance(hwnd, message, lParam, &ApplicationWindow::hwnd_);
         return self ? self->OnMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
     });
 }

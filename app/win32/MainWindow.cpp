@@ -4,6 +4,7 @@
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
 #include "base/win32/Guard.h"
+#include "base/win32/WindowInstance.h"
 #include "base/win32/LinkLabel.h"
 #include "base/win32/ToolButton.h"
 #include "base/win32/WideText.h"
@@ -52,23 +53,8 @@ MainWindow::~MainWindow() {
 
 void MainWindow::RegisterClasses(HINSTANCE instance, HICON bigIcon, HICON smallIcon) {
     ApplicationWindow::Register(instance, bigIcon, smallIcon);
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = bigIcon;
-    wc.hIconSm = smallIcon;
-    wc.lpfnWndProc = MainProc;
-    wc.lpszClassName = ids::kMainWindowClass;
-    RegisterClassExW(&wc);
-
-    wc.hIcon = nullptr;
-    wc.hIconSm = nullptr;
-    wc.lpfnWndProc = PanelProc;
-    wc.lpszClassName = kPanelClass;
-    RegisterClassExW(&wc);
-
+    RegisterWindowClass(instance, ids::kMainWindowClass, MainProc, bigIcon, smallIcon);
+    RegisterWindowClass(instance, kPanelClass, PanelProc);
     RegisterToolButtonClass(instance);
     RegisterLinkLabelClass(instance);
 }
@@ -204,12 +190,7 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 
 LRESULT CALLBACK MainWindow::MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     return Guarded(hwnd, message, [&] {
-        if (message == WM_NCCREATE) {
-            auto* self = static_cast<MainWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
-            self->main_ = hwnd;
-            SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        }
-        auto* self = reinterpret_cast<MainWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        auto* self = WindowInstance(hwnd, message, lParam, &MainWindow::main_);
         return self ? self->OnMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
     });
 }

@@ -53,6 +53,20 @@ void Win32Edit::SetFocus() { ::SetFocus(hwnd_); }
 
 std::string Win32Label::Caption() const { return WindowText(hwnd_); }
 
+void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON bigIcon,
+                         HICON smallIcon) {
+    WNDCLASSEXW wc{};
+    wc.cbSize = sizeof(wc);
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.hIcon = bigIcon;
+    wc.hIconSm = smallIcon;
+    wc.lpfnWndProc = procedure;
+    wc.lpszClassName = name;
+    RegisterClassExW(&wc);
+}
+
 int ScreenDpi() {
     HDC screen = GetDC(nullptr);
     int dpi = GetDeviceCaps(screen, LOGPIXELSY);

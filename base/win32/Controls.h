@@ -118,6 +118,10 @@ private:
 WideString WindowTextW(HWND hwnd);
 std::string WindowText(HWND hwnd);
 
+// A window class of ours: the arrow cursor over the button-face colour.
+void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON bigIcon = nullptr,
+                         HICON smallIcon = nullptr);
+
 // The screen's logical dots per inch; the layout is given for 96.
 int ScreenDpi();
 
