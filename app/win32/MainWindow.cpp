@@ -19,6 +19,11 @@ HICON LoadMainIcon(HINSTANCE instance, int metric) {
     return static_cast<HICON>(LoadImageW(instance, L"" ResourceName(RES_MAIN_ICON), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
+BOOL CALLBACK TellOfColorChange(HWND child, LPARAM) {
+    SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
+    return TRUE;
+}
+
 }  // namespace
 
 MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, TApplication& application)
@@ -122,11 +127,16 @@ LRESULT MainWindow::OnControlColor(HWND control, HDC dc) {
     }
     if (const Win32Edit* edit = controls_ ? controls_->EditOf(control) : nullptr) {
         const COLORREF color = ColorRef(edit->Color());
+        SetTextColor(dc, TextColorOn(edit->Color()));
         SetBkColor(dc, color);
         SetDCBrushColor(dc, color);
         return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
     }
-    return DefWindowProcW(main_, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(control));
+    // Labels, the check box and the frames' captions: the system's own
+    // answer pairs window text with button face, which not every scheme does.
+    SetTextColor(dc, TextColorOn(TColor::BtnFace));
+    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
+    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
 }
 
 void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
@@ -136,7 +146,7 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
     HGDIOBJ oldFont = SelectObject(item.hDC, controls_->BoldFont());
     SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, GetSysColor(COLOR_WINDOWTEXT));
+    SetTextColor(item.hDC, TextColorOn(TColor::BtnFace));
     // Centred both ways: measure the wrapped text, then place it mid-height.
     const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
     RECT measured = area;
@@ -149,6 +159,7 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
 
 void MainWindow::OnTimer(WPARAM id) {
     if (id == kBlinkTimerId && form_) form_->TimerTimer();
+    applicationWindow_->PictureChanged();
 }
 
 bool MainWindow::OnActivate(WPARAM state) {
@@ -163,6 +174,12 @@ bool MainWindow::OnActivate(WPARAM state) {
     return true;
 }
 
+void MainWindow::OnSysColorChange() {
+    // Common controls hear of a new scheme only from their parent.
+    EnumChildWindows(main_, TellOfColorChange, 0);
+    RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
 void MainWindow::OnDestroy() {
     if (controls_) controls_->Timer().SetEnabled(false);
     DestroyWindow(applicationWindow_->Handle());
@@ -171,7 +188,10 @@ void MainWindow::OnDestroy() {
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_COMMAND:
+        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        applicationWindow_->PictureChanged();
+        return 0;
     case DM_GETDEFID:
         // Enter presses the close button while the about panel is shown.
         return controls_ && IsWindowVisible(controls_->Panel2()) ? MAKELRESULT(ids::Button2, DC_HASDEFID) : 0;
@@ -182,6 +202,8 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_ACTIVATE:
         if (OnActivate(wParam)) return 0;
         break;
+    case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
+    case WM_WINDOWPOSCHANGED: applicationWindow_->Follow(); break;
     case WM_CLOSE: DestroyWindow(main_); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     }

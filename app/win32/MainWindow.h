@@ -37,6 +37,7 @@ private:
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnTimer(WPARAM id);
     bool OnActivate(WPARAM state);
+    void OnSysColorChange();
     void OnDestroy();
     // A key for the form's shortcuts, before the dialog keys; true when taken.
     bool OnShortcut(const MSG& message);

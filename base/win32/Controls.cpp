@@ -27,6 +27,10 @@ COLORREF ColorRef(TColor color) {
     return GetSysColor(COLOR_BTNFACE);
 }
 
+COLORREF TextColorOn(TColor background) {
+    return GetSysColor(background == TColor::Window ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
+}
+
 WideString WindowTextW(HWND hwnd) {
     int length = GetWindowTextLengthW(hwnd);
     WideString text(static_cast<std::size_t>(length) + 1, L'\0');

@@ -13,6 +13,11 @@ namespace fortuva::win32 {
 
 COLORREF ColorRef(TColor color);
 
+// The system's text colour that belongs with a background, so that text
+// stays readable in every colour scheme, High Contrast included: window text
+// on the window colour, button text on button face and on the blink's red.
+COLORREF TextColorOn(TColor background);
+
 class Win32Edit : public TEdit {
 public:
     Win32Edit(std::string name, HWND hwnd) : TEdit(std::move(name)), hwnd_(hwnd) {}
