@@ -8,7 +8,8 @@ namespace fortuva::win32 {
 
 class Win32Shell : public IShell {
 public:
-    // Started programs are owned by the application's window.
+    // The shell's own messages about a link are owned by the main window,
+    // from which the link was clicked.
     void SetOwner(HWND owner) { owner_ = owner; }
     void Execute(const std::string& verb, const std::string& target) override;
 

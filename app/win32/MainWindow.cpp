@@ -43,7 +43,7 @@ MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, TApplication
     applicationWindow_->SetMain(main_);
     platform_.SetOwners(main_, applicationWindow_->Handle());
     fileDialog_.SetOwner(main_);
-    shell_.SetOwner(applicationWindow_->Handle());
+    shell_.SetOwner(main_);
     controls_ = std::make_unique<MainControls>(instance_, main_, openDialog1_);
     form_ = std::make_unique<TMainForm>(
         controls_->FormControls(), TMainFormServices{platform_, files_, application_, sound_, version_, shell_});
