@@ -32,9 +32,12 @@ void TMainForm::EnableEntry() {
     c_.Edit1.SetFocus();
 }
 
+void TMainForm::ShowNotice(IPlatform& platform) {
+    platform.Beep();
+    platform.ShowMessage(MessageKind::Information, kNoticeTitle, kNoticeText);
+}
+
 void TMainForm::FormCreate() {
-    s_.Platform.Beep();
-    s_.Platform.ShowMessage(MessageKind::Information, kNoticeTitle, kNoticeText);
     int year = s_.Platform.CurrentYear();
     NativePath path = ProgramFile(DecimalText(year) + ".txt");
     if (s_.Files.FileExists(path)) {

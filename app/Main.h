@@ -59,7 +59,10 @@ class TMainForm {
 public:
     TMainForm(const TMainFormControls& controls, const TMainFormServices& services);
 
-    // Start-up, run once before the window is first shown.
+    // Start-up's first step, the beep and the notice: before the window is
+    // even made, so that the notice comes at once.
+    static void ShowNotice(IPlatform& platform);
+    // The rest of start-up, run once before the window is first shown.
     void FormCreate();
 
     // Fills the winning-number slots from a file.

@@ -34,6 +34,12 @@ MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, TApplication
       smallIcon_(LoadMainIcon(instance, SM_CXSMICON)) {
     RegisterClasses(instance_, bigIcon_, smallIcon_);
     applicationWindow_ = std::make_unique<ApplicationWindow>(instance_, application_.Title());
+    // Until the main window is made, message boxes are the application
+    // window's.
+    platform_.SetOwners(nullptr, applicationWindow_->Handle());
+}
+
+void MainWindow::CreateForm() {
     const int dpi = ScreenDpi();
     // Sized and placed when first shown.
     CreateWindowExW(WS_EX_CONTROLPARENT, ids::kMainWindowClass, Widen(kWaitingCaption).c_str(),
@@ -80,8 +86,16 @@ void MainWindow::PlaceAndShow() {
 }
 
 int MainWindow::Run() {
-    // Start-up runs before the window is first shown.
-    RunGuarded([&] { form_->FormCreate(); });
+    // The notice comes first, before the window and its controls are made;
+    // the rest of start-up runs before the window is first shown. A notice
+    // that could not be shown ends start-up there, as any failure does.
+    bool noticed = false;
+    RunGuarded([&] {
+        TMainForm::ShowNotice(platform_);
+        noticed = true;
+    });
+    CreateForm();
+    if (noticed) RunGuarded([&] { form_->FormCreate(); });
     PlaceAndShow();
 
     MSG message;

@@ -30,6 +30,8 @@ private:
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The main window, its controls and the form on them.
+    void CreateForm();
     void PlaceAndShow();
 
     void OnCommand(int id, int code, HWND control);
