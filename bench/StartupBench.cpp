@@ -23,20 +23,17 @@ namespace {
 // A run that has not shown its dialog by then has failed.
 constexpr double kGiveUpSeconds = 30;
 
-struct Search {
-    DWORD process;
-    HWND found;
-};
-
-BOOL CALLBACK Visit(HWND hwnd, LPARAM param) {
-    auto& search = *reinterpret_cast<Search*>(param);
-    DWORD process = 0;
-    GetWindowThreadProcessId(hwnd, &process);
-    if (process != search.process || !IsWindowVisible(hwnd)) return TRUE;
-    wchar_t name[16];
-    if (GetClassNameW(hwnd, name, 16) == 0 || lstrcmpW(name, L"#32770") != 0) return TRUE;
-    search.found = hwnd;
-    return FALSE;
+// A visible top-level dialog window of the process, or null. Asks only for
+// the dialog windows: under Wine every question about another process's
+// window goes through the server that the started program also waits on.
+HWND VisibleDialogOf(DWORD process) {
+    for (HWND hwnd = FindWindowExW(nullptr, nullptr, L"#32770", nullptr); hwnd;
+         hwnd = FindWindowExW(nullptr, hwnd, L"#32770", nullptr)) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(hwnd, &owner);
+        if (owner == process && IsWindowVisible(hwnd)) return hwnd;
+    }
+    return nullptr;
 }
 
 double Seconds(LONGLONG ticks) {
@@ -65,12 +62,11 @@ double TimeOneStart(const std::wstring& program) {
         std::fprintf(stderr, "cannot start %ls (error %lu)\n", program.c_str(), GetLastError());
         return -1;
     }
-    Search search{process.dwProcessId, nullptr};
     double ms = -1;
     for (;;) {
-        EnumWindows(Visit, reinterpret_cast<LPARAM>(&search));
+        const bool shown = VisibleDialogOf(process.dwProcessId) != nullptr;
         const double elapsed = Seconds(Now() - start) * 1000;
-        if (search.found) {
+        if (shown) {
             ms = elapsed;
             break;
         }
@@ -114,6 +110,7 @@ int wmain(int argc, wchar_t** argv) {
             // The first start of each fills the caches; it is not counted.
             if (run == 0) {
                 std::printf("warm-up %s %.1f ms\n", k == 0 ? "program" : "reference", ms);
+                std::fflush(stdout);
                 continue;
             }
             times[k].push_back(ms);

@@ -59,5 +59,5 @@ add_executable(startup_reference WIN32 EXCLUDE_FROM_ALL bench/StartupReference.c
 foreach(target fortuva_startup_bench startup_reference)
     target_compile_options(${target} PRIVATE ${FORTUVA_WARNINGS})
     target_compile_definitions(${target} PRIVATE UNICODE _UNICODE)
-    target_link_options(${target} PRIVATE -municode -static)
+    target_link_options(${target} PRIVATE -municode -static -s)
 endforeach()

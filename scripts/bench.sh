@@ -205,7 +205,7 @@ startup() {
     program=$(field program_median_ms "$work/startup.out")
     reference=$(field reference_median_ms "$work/startup.out")
     ratio=$(field ratio "$work/startup.out")
-    startup_line="$program ms; the reference $reference ms; ${ratio}× ($FORTUVA_WINE_VERSION)"
+    startup_line="$program ms; the reference $reference ms: ${ratio}×"
 }
 if has_part startup; then startup; fi
 
@@ -247,5 +247,13 @@ if has_part check; then
 fi
 echo "| Fortuva.exe | $exe_line |"
 if has_part startup; then
-    echo "| Start-up to the notice under ${FORTUVA_WINE_BITS:-}-bit Wine: from process creation to the first visible message box, median of $startup_runs starts, against a program that only beeps and shows a message box, started in turn with it | $startup_line |"
+    echo "| Start-up to the notice, median of $startup_runs starts under Wine | $startup_line |"
+    cat <<EOF
+
+The start-up was timed on $(nproc) × $cpu, $mem memory, under
+${FORTUVA_WINE_VERSION:-Wine} (${FORTUVA_WINE_BITS:-?}-bit) on Xvfb with the Wine server kept running:
+from just before \`CreateProcessW\` to the first visible message box, Fortuva.exe
+alone in a folder; the reference only beeps and shows a message box. The two
+are started in turn, after one start of each that is not counted.
+EOF
 fi
