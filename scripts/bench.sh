@@ -175,6 +175,7 @@ fi
 # windows_path PATH: PATH as Wine's Z: drive sees it.
 windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
 startup_line=
+startup_measured=0
 startup() {
     local win=$build/win toolchain=$root/cmake/mingw-i686.cmake folder=$work/startup program reference ratio
     # shellcheck source=scripts/wine-env.sh
@@ -206,6 +207,7 @@ startup() {
     reference=$(field reference_median_ms "$work/startup.out")
     ratio=$(field ratio "$work/startup.out")
     startup_line="$program ms; the reference $reference ms: ${ratio}×"
+    startup_measured=1
 }
 if has_part startup; then startup; fi
 
@@ -248,10 +250,12 @@ fi
 echo "| Fortuva.exe | $exe_line |"
 if has_part startup; then
     echo "| Start-up to the notice, median of $startup_runs starts under Wine | $startup_line |"
+fi
+if ((startup_measured)); then
     cat <<EOF
 
 The start-up was timed on $(nproc) × $cpu, $mem memory, under
-${FORTUVA_WINE_VERSION:-Wine} (${FORTUVA_WINE_BITS:-?}-bit) on Xvfb with the Wine server kept running:
+$FORTUVA_WINE_VERSION ($FORTUVA_WINE_BITS-bit) on Xvfb with the Wine server kept running:
 from just before \`CreateProcessW\` to the first visible message box, Fortuva.exe
 alone in a folder; the reference only beeps and shows a message box. The two
 are started in turn, after one start of each that is not counted.
