@@ -53,3 +53,13 @@ include(GoogleTest)
 gtest_discover_tests(fortuva_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "FORTUVA_EXE=$<TARGET_FILE:Fortuva>" RUN_SERIAL TRUE TIMEOUT 120)
 include(cmake/fake-dlls.cmake)
+
+# Start-up figures for scripts/bench.sh, never tests; built only on request:
+#   cmake --build BUILD --target fortuva_startup_bench startup_reference
+add_executable(fortuva_startup_bench EXCLUDE_FROM_ALL bench/StartupBench.cpp)
+add_executable(startup_reference WIN32 EXCLUDE_FROM_ALL bench/StartupReference.cpp)
+foreach(target fortuva_startup_bench startup_reference)
+    target_compile_options(${target} PRIVATE ${FORTUVA_WARNINGS})
+    target_compile_definitions(${target} PRIVATE UNICODE _UNICODE)
+    target_link_options(${target} PRIVATE -municode -static -s)
+endforeach()

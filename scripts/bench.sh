@@ -10,11 +10,17 @@
 # and for each, with the page cache warm, sets the reader against two
 # references: dd through a buffer of the reader's size (the floor: merely
 # reading the file) and grep counting the lines of the number form.
-# Then the cost of one entry in the check, and the size of Fortuva.exe when
-# it has been built. Ends with a Markdown table for the README.
+# Then the cost of one entry in the check, the size of Fortuva.exe when it
+# has been built, and under Wine the time from starting Fortuva.exe to its
+# start-up notice, against a program that only beeps and shows one message
+# box: the two are started in turn, BENCH_STARTUP_RUNS times each (after one
+# start of each that is not counted), and the medians compared. Ends with
+# Markdown tables for the README.
 #
 #   scripts/bench.sh            BENCH_RUNS=5 scripts/bench.sh
 #   BENCH_FILES="zeros" scripts/bench.sh     only some of the files
+#   BENCH_PARTS="startup" scripts/bench.sh   only some of the parts
+#                                            (files, check, startup)
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FORTUVA_BUILD_DIR:-$root/build}
@@ -23,7 +29,17 @@ entries=${BENCH_ENTRIES:-2000000}
 size=$((256 * 1024 * 1024))
 lines=10000000
 zeros=$((200 * 1024 * 1024))
+startup_runs=${BENCH_STARTUP_RUNS:-15}
 read -r -a files <<<"${BENCH_FILES:-prose oneline short zeros}"
+parts=" ${BENCH_PARTS:-files check startup} "
+for part in $parts; do
+    case $part in
+    files | check | startup) ;;
+    *) echo "bench.sh: no part $part (files, check, startup)" >&2; exit 1 ;;
+    esac
+done
+has_part() { [[ $parts == *" $1 "* ]]; }
+has_part files || files=()
 
 step() { printf '\n=== %s\n' "$*"; }
 
@@ -31,11 +47,13 @@ for tool in cmake g++ iconv awk dd grep /usr/bin/time; do
     command -v "$tool" >/dev/null || { echo "bench.sh: $tool is missing (scripts/install-deps.sh, apt-get install time)" >&2; exit 1; }
 done
 
-step "Release build of fortuva_bench"
-cmake -S "$root" -B "$build/bench" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
-if ! cmake --build "$build/bench" --target fortuva_bench -j"$(nproc)"; then
-    echo "bench.sh: no fortuva_bench target; cmake/native-tests.cmake must include(cmake/bench.cmake)" >&2
-    exit 1
+if has_part files || has_part check; then
+    step "Release build of fortuva_bench"
+    cmake -S "$root" -B "$build/bench" -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2 -DNDEBUG" >/dev/null
+    if ! cmake --build "$build/bench" --target fortuva_bench -j"$(nproc)"; then
+        echo "bench.sh: no fortuva_bench target; cmake/native-tests.cmake must include(cmake/bench.cmake)" >&2
+        exit 1
+    fi
 fi
 bench=$build/bench/fortuva_bench
 
@@ -144,9 +162,54 @@ for f in "${files[@]}"; do
     esac
 done
 
-step "Prize check, $entries entries"
-"$bench" check_bench "$entries" | tee "$work/check.out"
-us=$(field us_per_entry "$work/check.out")
+if has_part check; then
+    step "Prize check, $entries entries"
+    "$bench" check_bench "$entries" | tee "$work/check.out"
+    us=$(field us_per_entry "$work/check.out")
+fi
+
+# Start-up under Wine: the cross build that matches the Wine this host runs,
+# Fortuva.exe copied alone into a scratch folder (no year file: the notice
+# comes first all the same, and each start is ended once it shows). A step
+# that cannot be done here is said in the table, not taken as a failure.
+# windows_path PATH: PATH as Wine's Z: drive sees it.
+windows_path() { printf 'Z:%s' "$1" | tr / '\\'; }
+startup_line=
+startup_measured=0
+startup() {
+    local win=$build/win toolchain=$root/cmake/mingw-i686.cmake folder=$work/startup program reference ratio
+    # shellcheck source=scripts/wine-env.sh
+    . "$root/scripts/wine-env.sh"
+    fortuva_wine_choose || { startup_line="not measured: no Wine runs here (see above)"; return; }
+    if [[ $FORTUVA_WINE_BITS == 64 ]]; then
+        win=$build/win64 toolchain=$root/cmake/mingw-x86_64.cmake
+    fi
+    step "Cross build of Fortuva.exe and the start-up timer ($FORTUVA_WINE_BITS-bit)"
+    if ! cmake -S "$root" -B "$win" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release >/dev/null ||
+        ! cmake --build "$win" --target Fortuva fortuva_startup_bench startup_reference -j"$(nproc)"; then
+        startup_line="not measured: the cross build failed (scripts/install-deps.sh build$FORTUVA_WINE_BITS)"
+        return
+    fi
+    mkdir -p "$folder/reference"
+    cp "$win/Fortuva.exe" "$folder/"
+    cp "$win/startup_reference.exe" "$folder/reference/"
+    if ! { fortuva_display && fortuva_wine_prefix && fortuva_wine_keep_server; }; then
+        startup_line="not measured: Wine could not start a program here (see above)"
+        return
+    fi
+    step "Start-up to the first dialog under $FORTUVA_WINE_BITS-bit Wine, $startup_runs starts of each in turn"
+    if ! fortuva_wine "$win/fortuva_startup_bench.exe" "$startup_runs" "$(windows_path "$folder/Fortuva.exe")" \
+        "$(windows_path "$folder/reference/startup_reference.exe")" </dev/null | tee "$work/startup.out"; then
+        startup_line="not measured: a start showed no dialog (see above)"
+        return
+    fi
+    program=$(field program_median_ms "$work/startup.out")
+    reference=$(field reference_median_ms "$work/startup.out")
+    ratio=$(field ratio "$work/startup.out")
+    startup_line="$program ms; the reference $reference ms: ${ratio}×"
+    startup_measured=1
+}
+if has_part startup; then startup; fi
 
 exe=$build/win/Fortuva.exe
 exe_line="not built (scripts/test.sh or scripts/run.sh builds it)"
@@ -162,7 +225,8 @@ cpu=$(sed -n 's/^model name[[:space:]]*: //p' /proc/cpuinfo | head -n 1)
 mem=$(awk '/^MemTotal/ { printf "%.0f GiB", $2 / 1048576 }' /proc/meminfo)
 
 step "Markdown"
-cat <<EOF
+if ((${#files[@]})); then
+    cat <<EOF
 Measured on $(nproc) × $cpu, $mem memory, Linux $(uname -m); native Release
 build (-O2), page cache warm; each time is a whole run, best of $runs. The
 reference programs read the same files: \`dd bs=4097\` only reads through a
@@ -174,8 +238,26 @@ number line; the program itself stops at the eighth.
 |---|---|---|---|---|---|---|
 $(for f in "${files[@]}"; do echo "| ${title[$f]} ${row[$f]}"; done)
 
-| Other figure | Value |
-|---|---|
-| Prize check of one two-digit entry (form over fakes, the 300 ms pause left out) | $us µs |
-| Fortuva.exe | $exe_line |
 EOF
+else
+    printf 'Measured on %s × %s, %s memory, Linux %s.\n\n' "$(nproc)" "$cpu" "$mem" "$(uname -m)"
+fi
+echo '| Other figure | Value |'
+echo '|---|---|'
+if has_part check; then
+    echo "| Prize check of one two-digit entry (form over fakes, the 300 ms pause left out) | $us µs |"
+fi
+echo "| Fortuva.exe | $exe_line |"
+if has_part startup; then
+    echo "| Start-up to the notice, median of $startup_runs starts under Wine | $startup_line |"
+fi
+if ((startup_measured)); then
+    cat <<EOF
+
+The start-up was timed on $(nproc) × $cpu, $mem memory, under
+$FORTUVA_WINE_VERSION ($FORTUVA_WINE_BITS-bit) on Xvfb with the Wine server kept running:
+from just before \`CreateProcessW\` to the first visible message box, Fortuva.exe
+alone in a folder; the reference only beeps and shows a message box. The two
+are started in turn, after one start of each that is not counted.
+EOF
+fi
