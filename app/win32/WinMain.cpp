@@ -13,7 +13,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
         // Libraries loaded from here on come from the system folder only,
         // never from the program folder.
-        SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+        fortuva::win32::RestrictLibrarySearch();
         using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
         fortuva::win32::SystemProc<InitFunction>(L"comctl32.dll", "InitCommonControlsEx")(&controls);
