@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/win32/MainWindow.h"
+#include "base/win32/ComApartment.h"
 #include "base/win32/Platform.h"
 #include "base/win32/SystemLibrary.h"
 
@@ -14,6 +15,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         // Libraries loaded from here on come from the system folder only,
         // never from the program folder.
         fortuva::win32::RestrictLibrarySearch();
+        const fortuva::win32::ComApartment apartment;
         using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
         fortuva::win32::SystemProc<InitFunction>(L"comctl32.dll", "InitCommonControlsEx")(&controls);
