@@ -29,7 +29,8 @@ public:
     void ToolButton(HWND button);
     // A link label, named by its text.
     void Link(HWND link);
-    // The result label, named by its text.
+    // The result label, named by its text; UI Automation readers read each
+    // of its changes once they have finished what they are saying.
     void ResultLabel(HWND label);
 
     struct Description;
