@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "base/Errors.h"
 #include "numbers/WinningNumberFile.h"
 #include "tests/support/Fakes.h"
@@ -32,6 +35,21 @@ TEST(WinningNumberFile, SampleFileKeepsTextsAsWritten) {
     EXPECT_EQ(NumbersOf(sample), kSampleNumbers);
     // A UTF-8 mark at the very start is no part of the first line.
     EXPECT_EQ(NumbersOf("\xEF\xBB\xBF" + sample), kSampleNumbers);
+}
+
+// The sample files that ship beside the program fill the slots as their
+// headings say; one stray character would shift every later number.
+TEST(WinningNumberFile, ShippedSamplesFillTheirSlots) {
+    auto numbersOfSample = [](const std::string& name) {
+        std::ifstream in(std::string(FORTUVA_SOURCE_DIR) + "/samples/" + name, std::ios::binary);
+        EXPECT_TRUE(in) << name;
+        return NumbersOf(std::string(std::istreambuf_iterator<char>(in), {}));
+    };
+    EXPECT_EQ(numbersOfSample("sample.txt"), kSampleNumbers);
+    // A year of three classes: first and "-1", second, two "-1" for the
+    // unused third-prize slots, its three two-digit numbers as the fourth.
+    EXPECT_EQ(numbersOfSample("sample-3classes.txt"),
+              (Numbers{"482913", "-1", "7350", "-1", "-1", "18", "64", "09"}));
 }
 
 // The text with a UTF-16 byte-order mark, in either byte order.
