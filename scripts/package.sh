@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the release zip: Fortuva-<version>/ with Fortuva.exe, ReadMe.txt and
-# sample.txt, as $BUILD/Fortuva-<version>.zip. Prints the zip's path on stdout;
+# the samples, as $BUILD/Fortuva-<version>.zip. Prints the zip's path on stdout;
 # everything else goes to stderr.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -34,8 +34,9 @@ cp "$build/win/Fortuva.exe" "$stage/$name/Fortuva.exe"
 } >"$stage/$name/ReadMe.txt"
 # Already code page 932 with CRLF, as a user's own winning-number file would be.
 cp "$root/samples/sample.txt" "$stage/$name/sample.txt"
+cp "$root/samples/sample-3classes.txt" "$stage/$name/sample-3classes.txt"
 chmod 0755 "$stage/$name" "$stage/$name/Fortuva.exe"
-chmod 0644 "$stage/$name/ReadMe.txt" "$stage/$name/sample.txt"
+chmod 0644 "$stage/$name/ReadMe.txt" "$stage/$name/sample.txt" "$stage/$name/sample-3classes.txt"
 
 # Fixed entry order and one timestamp for every entry, so that unchanged
 # inputs give the same listing. (The archive also records each staged file's
@@ -53,5 +54,5 @@ touch -d "@$epoch" "$stage/$name"/*
 zip="$build/$name.zip"
 rm -f "$zip"
 (cd "$stage" && cmake -E tar cf "$zip" --format=zip --mtime="$mtime" \
-    "$name/Fortuva.exe" "$name/ReadMe.txt" "$name/sample.txt")
+    "$name/Fortuva.exe" "$name/ReadMe.txt" "$name/sample.txt" "$name/sample-3classes.txt")
 echo "$zip"

@@ -16,6 +16,8 @@ struct AccessibleControls::Description {
     WideString name;               // empty: the window text names the control
     bool valueIsText;
     const char* defaultAction;     // nullptr: the system's
+    bool live = false;             // its changes are read out as they come
+    bool liveSettingGiven = false;
 };
 
 namespace {
@@ -24,6 +26,14 @@ using Description = AccessibleControls::Description;
 
 // EVENT_OBJECT_LIVEREGIONCHANGED, which the headers give only from Windows 8 on.
 constexpr DWORD kLiveRegionChanged = 0x8019;
+
+// The system's annotation service, its interface, UI Automation's
+// LiveSetting property and its value Polite, none of which the headers
+// give without their import library.
+constexpr CLSID kAccPropServices = {0xb5f8350b, 0x0548, 0x48b1, {0xa6, 0xee, 0x88, 0xbd, 0x00, 0xb4, 0xa5, 0xe7}};
+constexpr IID kIAccPropServices = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33, 0x30, 0x35, 0x2e, 0x31, 0x69}};
+constexpr GUID kLiveSettingProperty = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
+constexpr LONG kPolite = 1;
 
 // The window procedure chain, from comctl32, which also chains the tool
 // tips that watch the same controls. Had when the first control is
@@ -41,20 +51,16 @@ const Subclassing& Chain() {
 }
 
 // The accessibility libraries, from the system folder, had when assistive
-// technology first asks: a user without it never loads them.
+// technology first asks: a user without it never loads them. The thread
+// is in its apartment from start-up on.
 struct AccessibilityApi {
-    decltype(&CoInitializeEx) enterApartment = SystemProc<decltype(&CoInitializeEx)>(L"ole32.dll", "CoInitializeEx");
     decltype(&CreateStdAccessibleObject) standardObject =
         SystemProc<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
     decltype(&LresultFromObject) answer = SystemProc<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
     decltype(&SysAllocStringLen) allocString =
         SystemProc<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
-
-    AccessibilityApi() {
-        // Handing an object to another program takes the window thread into
-        // a single-threaded apartment, for the rest of the run.
-        enterApartment(nullptr, COINIT_APARTMENTTHREADED);
-    }
+    decltype(&CoCreateInstance) createInstance =
+        SystemProc<decltype(&CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
 };
 
 const AccessibilityApi& Api() {
@@ -191,11 +197,32 @@ private:
     IAccessible* standard_;
 };
 
+// Tells UI Automation that the control's changes are to be read out once
+// the reader has finished what it is saying. Systems before Windows 8 know
+// no such property, and Wine's annotation service does nothing: both go on
+// without it.
+void GiveLiveSetting(const AccessibilityApi& api, HWND control) {
+    IAccPropServices* annotations = nullptr;
+    if (FAILED(api.createInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
+                                  reinterpret_cast<void**>(&annotations))))
+        return;
+    VARIANT polite;
+    polite.vt = VT_I4;
+    polite.lVal = kPolite;
+    annotations->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSettingProperty, polite);
+    annotations->Release();
+}
+
 // The answer to WM_GETOBJECT for the control's client area, or 0 to leave
 // the question to the system.
-LRESULT Answer(HWND control, WPARAM flags, const Description& description) {
+LRESULT Answer(HWND control, WPARAM flags, Description& description) {
     try {
         const AccessibilityApi& api = Api();
+        // Given before the first answer, which is when a reader first looks.
+        if (description.live && !description.liveSettingGiven) {
+            description.liveSettingGiven = true;
+            GiveLiveSetting(api, control);
+        }
         IAccessible* standard = nullptr;
         if (FAILED(api.standardObject(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))))
             return 0;
@@ -213,7 +240,7 @@ LRESULT Answer(HWND control, WPARAM flags, const Description& description) {
 LRESULT CALLBACK DescribedProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR id,
                                DWORD_PTR data) {
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        if (LRESULT answer = Answer(control, wParam, *reinterpret_cast<const Description*>(data))) return answer;
+        if (LRESULT answer = Answer(control, wParam, *reinterpret_cast<Description*>(data))) return answer;
     }
     if (message == WM_NCDESTROY) Chain().remove(control, DescribedProc, id);
     return Chain().next(control, message, wParam, lParam);
@@ -241,7 +268,9 @@ void AccessibleControls::Link(HWND link, const char* action) {
     Describe(link, {ROLE_SYSTEM_LINK, {}, false, action});
 }
 
-void AccessibleControls::ResultLabel(HWND label) { Describe(label, {ROLE_SYSTEM_STATICTEXT, {}, false, nullptr}); }
+void AccessibleControls::ResultLabel(HWND label) {
+    Describe(label, {ROLE_SYSTEM_STATICTEXT, {}, false, nullptr, true});
+}
 
 void AnnouncedLabel::SetCaption(const std::string& caption) {
     Win32Label::SetCaption(caption);

@@ -30,7 +30,8 @@ public:
     void ToolButton(HWND button, const char* action);
     // A link label, named by its text; its default action named as given.
     void Link(HWND link, const char* action);
-    // The result label, named by its text.
+    // The result label, named by its text; UI Automation readers read each
+    // of its changes once they have finished what they are saying.
     void ResultLabel(HWND label);
 
     struct Description;

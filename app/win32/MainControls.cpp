@@ -7,6 +7,7 @@
 #include "app/ControlIds.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
+#include "base/win32/InputMethod.h"
 #include "base/win32/LinkLabel.h"
 #include "base/win32/ToolButton.h"
 #include "base/win32/WideText.h"
@@ -77,10 +78,14 @@ MainControls::MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialo
         const std::string name = row.name;
         switch (row.kind) {
         case ControlKind::Edit:
-            if (row.id == ids::Edit1)
+            if (row.id == ids::Edit1) {
                 edit1_ = std::make_unique<Win32Edit>(name, hwnd);
-            else
+                // Typed digits reach the entry box as typed, whatever the
+                // input method's state: none would compose them.
+                DetachInputMethod(hwnd);
+            } else {
                 slots_.at(slot++) = std::make_unique<Win32Edit>(name, hwnd);
+            }
             break;
         case ControlKind::GroupBox: groups_.at(group++) = std::make_unique<Win32GroupBox>(name, hwnd); break;
         case ControlKind::ResultLabel: label2_ = std::make_unique<AnnouncedLabel>(name, hwnd); break;

@@ -6,6 +6,7 @@
 
 #include "app/Application.h"
 #include "app/win32/MainWindow.h"
+#include "base/win32/ComApartment.h"
 #include "base/win32/Guard.h"
 #include "base/win32/Platform.h"
 #include "base/win32/SystemLibrary.h"
@@ -21,7 +22,10 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     try {
         // Libraries loaded from here on come from the system folder only,
         // never from the program folder.
-        SetDefaultDllDirectories(LOAD_LIBRARY_SEARCH_SYSTEM32);
+        RestrictLibrarySearch();
+        // One single-threaded apartment for the window thread, for the
+        // shell's requests and screen readers alike.
+        const ComApartment apartment;
         using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
         SystemProc<InitFunction>(L"comctl32.dll", "InitCommonControlsEx")(&controls);

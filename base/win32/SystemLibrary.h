@@ -7,6 +7,13 @@
 
 namespace fortuva::win32 {
 
+// Takes the program folder and the current folder out of the loader's
+// search; called before the first library is loaded. Windows 7 without its
+// 2011 loader update lacks the loader's search flags: there only the
+// current folder leaves the search, and SystemProcAddress names every
+// library by its full path in the system folder instead.
+void RestrictLibrarySearch();
+
 // Throws when the library or the function cannot be had.
 FARPROC SystemProcAddress(const wchar_t* library, const char* function);
 

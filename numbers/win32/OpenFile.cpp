@@ -11,6 +11,28 @@ namespace {
 // Room for the longest path the file system allows.
 constexpr std::size_t kPathRoom = 32768;
 using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
+
+// Windows' file dialog leaves the process in the chosen file's folder
+// whatever OFN_NOCHANGEDIR asks, and a folder that is a process's current
+// folder cannot be removed or renamed until the program ends. The folder of
+// before is taken back when the dialog has closed, on every way out.
+class CurrentFolderKept {
+public:
+    CurrentFolderKept() {
+        const DWORD room = GetCurrentDirectoryW(0, nullptr);
+        folder_.resize(room);
+        const DWORD length = room ? GetCurrentDirectoryW(room, folder_.data()) : 0;
+        folder_.resize(length < room ? length : 0);
+    }
+    ~CurrentFolderKept() {
+        if (!folder_.empty()) SetCurrentDirectoryW(folder_.c_str());
+    }
+    CurrentFolderKept(const CurrentFolderKept&) = delete;
+    CurrentFolderKept& operator=(const CurrentFolderKept&) = delete;
+
+private:
+    WideString folder_;  // empty when it could not be had
+};
 }  // namespace
 
 bool Win32FileDialog::Execute(OpenDialogState& state) {
@@ -35,6 +57,7 @@ bool Win32FileDialog::Execute(OpenDialogState& state) {
     dialog.lpstrTitle = title.c_str();
     dialog.lpstrDefExt = defaultExt.c_str();
     dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
+    const CurrentFolderKept folder;
     if (!getOpenFileName(&dialog)) return false;
     file.resize(wcslen(file.c_str()));
     state.FileName = FromPathW(file);

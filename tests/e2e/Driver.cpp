@@ -481,6 +481,114 @@ COLORREF BackgroundOf(HWND control) {
     return PixelAt(control, size.cx - 4, size.cy / 2);
 }
 
+std::set<COLORREF> ColoursDrawnIn(HWND control) {
+    const SIZE size = ClientSize(control);
+    std::set<COLORREF> colours;
+    if (size.cx <= 0 || size.cy <= 0) return colours;
+    const POINT origin = ToScreen(control, 0, 0);
+    // One copy of the area, not a question to the screen per pixel.
+    BITMAPINFO format{};
+    format.bmiHeader.biSize = sizeof(format.bmiHeader);
+    format.bmiHeader.biWidth = size.cx;
+    format.bmiHeader.biHeight = -size.cy;  // top row first
+    format.bmiHeader.biPlanes = 1;
+    format.bmiHeader.biBitCount = 32;
+    format.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HDC copy = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(copy, &format, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!bitmap) Fail("cannot make a bitmap for the screen copy");
+    HGDIOBJ old = SelectObject(copy, bitmap);
+    BitBlt(copy, 0, 0, size.cx, size.cy, screen, origin.x, origin.y, SRCCOPY);
+    SelectObject(copy, old);
+    DeleteDC(copy);
+    ReleaseDC(nullptr, screen);
+
+    GUITHREADINFO thread{};
+    thread.cbSize = sizeof thread;
+    RECT caret{};
+    if (GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &thread) && thread.hwndCaret == control) {
+        caret = thread.rcCaret;
+        InflateRect(&caret, 1, 1);
+    }
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int y = 0; y < size.cy; ++y) {
+        for (int x = 0; x < size.cx; ++x) {
+            if (PtInRect(&caret, POINT{x, y})) continue;
+            const DWORD bgr = pixels[static_cast<std::size_t>(y) * size.cx + x];
+            colours.insert(RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF));
+        }
+    }
+    DeleteObject(bitmap);
+    return colours;
+}
+
+namespace {
+
+// Where the colours of before wait while a test has changed them.
+std::wstring LeftoverColoursFile() {
+    std::vector<wchar_t> folder(MAX_PATH + 1);
+    const DWORD n = GetTempPathW(static_cast<DWORD>(folder.size()), folder.data());
+    if (n == 0 || n >= folder.size()) Fail("no temporary folder");
+    return std::wstring(folder.data(), n) + L"fortuva-e2e-colours.bin";
+}
+
+void SetColours(const std::vector<int>& elements, const std::vector<COLORREF>& colours) {
+    if (!SetSysColors(static_cast<int>(elements.size()), elements.data(), colours.data()))
+        Fail("cannot set the system colours");
+}
+
+}  // namespace
+
+SystemColours::SystemColours(const std::vector<std::pair<int, COLORREF>>& colours) {
+    std::vector<COLORREF> wanted;
+    for (const auto& [element, colour] : colours) {
+        elements_.push_back(element);
+        before_.push_back(GetSysColor(element));
+        wanted.push_back(colour);
+    }
+    // Element and colour, one pair after another.
+    std::vector<DWORD> record;
+    for (std::size_t i = 0; i < elements_.size(); ++i) {
+        record.push_back(static_cast<DWORD>(elements_[i]));
+        record.push_back(before_[i]);
+    }
+    const std::wstring path = LeftoverColoursFile();
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) Fail("cannot create", path);
+    DWORD written = 0;
+    const DWORD bytes = static_cast<DWORD>(record.size() * sizeof(DWORD));
+    const bool saved = WriteFile(file, record.data(), bytes, &written, nullptr) && written == bytes;
+    CloseHandle(file);
+    if (!saved) Fail("cannot write", path);
+    SetColours(elements_, wanted);
+}
+
+SystemColours::~SystemColours() {
+    if (SetSysColors(static_cast<int>(elements_.size()), elements_.data(), before_.data()))
+        DeleteFileW(LeftoverColoursFile().c_str());
+}
+
+void RestoreLeftoverColours() {
+    const std::wstring path = LeftoverColoursFile();
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    std::vector<DWORD> record(2 * 64);
+    DWORD read = 0;
+    const bool whole = ReadFile(file, record.data(), static_cast<DWORD>(record.size() * sizeof(DWORD)), &read, nullptr);
+    CloseHandle(file);
+    if (!whole) Fail("cannot read", path);
+    std::vector<int> elements;
+    std::vector<COLORREF> colours;
+    for (std::size_t i = 0; i + 1 < read / sizeof(DWORD); i += 2) {
+        elements.push_back(static_cast<int>(record[i]));
+        colours.push_back(record[i + 1]);
+    }
+    if (!elements.empty()) SetColours(elements, colours);
+    DeleteFileW(path.c_str());
+}
+
 void ClickAt(HWND window, int x, int y) {
     const LPARAM at = MAKELPARAM(x, y);
     PostMessageW(window, WM_MOUSEMOVE, 0, at);

@@ -13,7 +13,10 @@
 #include <chrono>
 #include <functional>
 #include <memory>
+#include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace fortuva::e2e {
 
@@ -158,6 +161,30 @@ COLORREF PixelAt(HWND window, int x, int y);
 // The background colour of a control as drawn, read inside its right edge,
 // clear of left-aligned text.
 COLORREF BackgroundOf(HWND control);
+
+// Every colour drawn on screen in the control's client area, the caret
+// (which blinks) left out.
+std::set<COLORREF> ColoursDrawnIn(HWND control);
+
+// Sets system colours, with which every program of the session then draws,
+// and puts the earlier ones back when destroyed. Until then the earlier ones
+// also wait in a file under the temporary folder, so that a run which dies
+// on the way (they outlive it under Wine) leaves them to
+// RestoreLeftoverColours, which every later run calls at its start.
+class SystemColours {
+public:
+    explicit SystemColours(const std::vector<std::pair<int, COLORREF>>& colours);
+    ~SystemColours();
+    SystemColours(const SystemColours&) = delete;
+    SystemColours& operator=(const SystemColours&) = delete;
+
+private:
+    std::vector<int> elements_;
+    std::vector<COLORREF> before_;
+};
+
+// Puts back the colours a run that died left set; does nothing otherwise.
+void RestoreLeftoverColours();
 
 // A left click at a point of the window's client area (button down and up
 // messages); a click in the middle when no point is given.

@@ -1,6 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <memory>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "app/ControlIds.h"
 #include "tests/e2e/Driver.h"
@@ -101,6 +106,76 @@ TEST_F(Highlight, FourthPrizeSlotLongerThanTwoDigitsBlinks) {
     ASSERT_TRUE(WaitForColour(7, kRed)) << "Edit9 (137) never turned red for the entry 37";
     ASSERT_TRUE(WaitForColour(7, buttonFace_));
     ASSERT_TRUE(WaitForColour(7, kRed));
+}
+
+// Colours a run that died left set are put back before any test starts.
+class LeftoverColours : public ::testing::Environment {
+public:
+    void SetUp() override { RestoreLeftoverColours(); }
+};
+::testing::Environment* const kLeftoverColours = ::testing::AddGlobalTestEnvironment(new LeftoverColours);
+
+// A user's colour scheme: its name and the colours it sets.
+struct Scheme {
+    const char* name;
+    std::vector<std::pair<int, COLORREF>> colours;
+};
+
+// Whether the control shows anything but its background colour.
+::testing::AssertionResult ShowsText(HWND control, const char* what) {
+    COLORREF background = 0;
+    std::set<COLORREF> drawn;
+    if (WaitUntil([&] {
+            background = BackgroundOf(control);
+            drawn = ColoursDrawnIn(control);
+            drawn.erase(background);
+            return !drawn.empty();
+        }, Millis{2000}))
+        return ::testing::AssertionSuccess();
+    char colour[16];
+    std::snprintf(colour, sizeof colour, "#%02X%02X%02X", GetRValue(background), GetGValue(background),
+                  GetBValue(background));
+    return ::testing::AssertionFailure() << what << " \"" << Utf8(Text(control))
+                                         << "\" is drawn in its background colour " << colour << " only";
+}
+
+TEST(ColourSchemes, EveryTextStandsOutFromItsBackground) {
+    constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
+    const std::vector<std::pair<int, COLORREF>> before = {
+        {COLOR_WINDOW, GetSysColor(COLOR_WINDOW)},       {COLOR_WINDOWTEXT, GetSysColor(COLOR_WINDOWTEXT)},
+        {COLOR_BTNFACE, GetSysColor(COLOR_BTNFACE)},     {COLOR_BTNTEXT, GetSysColor(COLOR_BTNTEXT)},
+        {COLOR_GRAYTEXT, GetSysColor(COLOR_GRAYTEXT)}};
+    const Scheme schemes[] = {
+        // As the high-contrast black scheme sets them.
+        {"dark", {{COLOR_WINDOW, kBlack}, {COLOR_WINDOWTEXT, kWhite}, {COLOR_BTNFACE, kBlack},
+                  {COLOR_BTNTEXT, kWhite}, {COLOR_GRAYTEXT, RGB(63, 242, 63)}}},
+        // Dark text boxes on light buttons: window text is the button face.
+        {"dark boxes on light buttons", {{COLOR_WINDOW, kBlack}, {COLOR_WINDOWTEXT, kWhite}, {COLOR_BTNFACE, kWhite},
+                                         {COLOR_BTNTEXT, kBlack}, {COLOR_GRAYTEXT, RGB(128, 128, 128)}}},
+    };
+    for (const Scheme& scheme : schemes) {
+        SCOPED_TRACE(scheme.name);
+        {
+            const SystemColours colours(scheme.colours);
+            TempFolder folder;
+            folder.CopyIn(FortuvaExePath());
+            folder.Write(YearFileName(), kNumbers);
+            AppUnderTest app(folder.Path());
+            HWND main = app.PassNotice();
+            ASSERT_NE(main, nullptr);
+            HWND entry = Control(main, ids::Edit1);
+            // No prize: no slot blinks, and the label shows its text.
+            ASSERT_TRUE(TypeChars(entry, L"99"));
+            // One digit stays in the entry box.
+            ASSERT_TRUE(TypeChars(entry, L"4"));
+            EXPECT_TRUE(ShowsText(entry, "the entry box's"));
+            EXPECT_TRUE(ShowsText(Control(main, ids::Label2), "the result"));
+            for (std::size_t i = 0; i < 8; ++i)
+                EXPECT_TRUE(ShowsText(Control(main, ids::SlotId(i)), ("slot " + std::to_string(i)).c_str()));
+        }
+        // Nothing of the scheme stays for the tests after.
+        for (const auto& [element, colour] : before) EXPECT_EQ(GetSysColor(element), colour) << "element " << element;
+    }
 }
 
 }  // namespace

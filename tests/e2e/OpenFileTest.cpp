@@ -133,15 +133,16 @@ protected:
     std::unique_ptr<AppUnderTest> app_;
 };
 
-TEST_F(OpenFile, ChosenFileFillsTheSlotsAndReadiesTheEntryBox) {
-    data_.Write(L"2003.txt", "2003年 当選番号\r\n\r\n" + kFirstFile);
+TEST_F(OpenFile, ChosenFileFillsTheSlotsAndReadiesTheEntryBoxAndItsFolderIsNotHeld) {
+    ASSERT_TRUE(CreateDirectoryW(data_.File(L"chosen").c_str(), nullptr));
+    data_.Write(L"chosen\\2003.txt", "2003年 当選番号\r\n\r\n" + kFirstFile);
     HWND main = StartWaitingForAFile();
     ASSERT_NE(main, nullptr);
     HWND edit1 = Control(main, ids::Edit1);
     ASSERT_EQ(Text(main), kWaitingCaption);
     ASSERT_FALSE(IsEnabled(edit1));
 
-    ASSERT_TRUE(Choose(main, data_.File(L"2003.txt")));
+    ASSERT_TRUE(Choose(main, data_.File(L"chosen\\2003.txt")));
 
     EXPECT_TRUE(CaptionBecomes(main, CaptionFor(L"2003"))) << Utf8(Text(main));
     EXPECT_EQ(Slots(main), kFirstNumbers);
@@ -150,6 +151,8 @@ TEST_F(OpenFile, ChosenFileFillsTheSlotsAndReadiesTheEntryBox) {
     // The entry box turns from button face to the window colour.
     const COLORREF window = GetSysColor(COLOR_WINDOW);
     EXPECT_TRUE(WaitUntil([&] { return BackgroundOf(edit1) == window; }));
+    // The program has not stayed in the folder: the user may rename it.
+    EXPECT_TRUE(MoveFileW(data_.File(L"chosen").c_str(), data_.File(L"renamed").c_str())) << GetLastError();
 }
 
 TEST_F(OpenFile, CaptionNamesFilesWithJapaneseOrOtherScriptsInTheirPath) {

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "base/Errors.h"
 #include "numbers/WinningNumberFile.h"
 #include "tests/support/Fakes.h"
@@ -35,6 +38,21 @@ TEST(WinningNumberFile, SampleFileKeepsTextsAsWritten) {
 TEST(WinningNumberFile, Utf8MarkAtTheStartIsNoPartOfTheFirstLine) {
     // The first line is a number, so a mark kept in it would spoil it.
     EXPECT_EQ(NumbersOf("\xEF\xBB\xBF" "123456\r\n654321\r\n"), (Numbers{"123456", "654321"}));
+}
+
+// The sample files that ship beside the program fill the slots as their
+// headings say; one stray character would shift every later number.
+TEST(WinningNumberFile, ShippedSamplesFillTheirSlots) {
+    auto numbersOfSample = [](const std::string& name) {
+        std::ifstream in(std::string(FORTUVA_SOURCE_DIR) + "/samples/" + name, std::ios::binary);
+        EXPECT_TRUE(in) << name;
+        return NumbersOf(std::string(std::istreambuf_iterator<char>(in), {}));
+    };
+    EXPECT_EQ(numbersOfSample("sample.txt"), kSampleNumbers);
+    // A year of three classes: first and "-1", second, two "-1" for the
+    // unused third-prize slots, its three two-digit numbers as the fourth.
+    EXPECT_EQ(numbersOfSample("sample-3classes.txt"),
+              (Numbers{"482913", "-1", "7350", "-1", "-1", "18", "64", "09"}));
 }
 
 // The text with a UTF-16 byte-order mark, in either byte order.

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # Checks the release zip: builds it with scripts/package.sh (or takes its path
 # as $1), unpacks it into a folder whose path holds a space and Japanese
-# characters, and checks what a user gets: exactly the three files, a program
+# characters, and checks what a user gets: exactly the four files, a program
 # that is a 32-bit Windows executable, a ReadMe that Notepad reads on any
-# locale, and the sample file unchanged. Last line: "N passed, M failed".
+# locale, and the sample files unchanged. Last line: "N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
@@ -36,16 +36,17 @@ dates() {
     python3 -c 'import sys, zipfile
 print(len({i.date_time for i in zipfile.ZipFile(sys.argv[1]).infolist()}))' "$1"
 }
-expected=$(printf '%s\n' "$top/Fortuva.exe" "$top/ReadMe.txt" "$top/sample.txt")
-check "entries are $top/{Fortuva.exe,ReadMe.txt,sample.txt} in this order" \
+expected=$(printf '%s\n' "$top/Fortuva.exe" "$top/ReadMe.txt" "$top/sample.txt" "$top/sample-3classes.txt")
+check "entries are $top/{Fortuva.exe,ReadMe.txt,sample.txt,sample-3classes.txt} in this order" \
     test "$(names "$zip")" = "$expected"
 check "every entry has the same date" test "$(dates "$zip")" = 1
 
 check "unpacks with python3 -m zipfile" python3 -m zipfile -e "$zip" "$dest"
 dir="$dest/$top"
-check "unpacked: nothing but the three files" \
+check "unpacked: nothing but the four files" \
     test "$(cd "$dest" && find . -mindepth 1 | LC_ALL=C sort)" = \
-         "$(printf '%s\n' "./$top" "./$top/Fortuva.exe" "./$top/ReadMe.txt" "./$top/sample.txt")"
+         "$(printf '%s\n' "./$top" "./$top/Fortuva.exe" "./$top/ReadMe.txt" "./$top/sample-3classes.txt" \
+                          "./$top/sample.txt")"
 
 # Fortuva.exe: a PE image for i386 (machine 0x14c).
 is_pe32() {
@@ -75,5 +76,7 @@ check "ReadMe.txt ends every line with CR LF" crlf_only "$readme"
 check "ReadMe.txt is valid UTF-8" bash -c 'iconv -f UTF-8 -t UTF-8 "$1" >/dev/null 2>&1' _ "$readme"
 check "ReadMe.txt carries the whole guide" same_text_as_source "$readme"
 check "sample.txt is the code page 932 sample, byte for byte" cmp -s "$dir/sample.txt" "$root/samples/sample.txt"
+check "sample-3classes.txt is the code page 932 sample, byte for byte" \
+    cmp -s "$dir/sample-3classes.txt" "$root/samples/sample-3classes.txt"
 
 finish

@@ -191,6 +191,33 @@ TEST_F(Executable, ImportsOnlyKnownSystemDlls) {
     EXPECT_TRUE(foreign.empty()) << "not a known system DLL:" << foreign << "\nall imports:" << all;
 }
 
+// Windows refuses to start a program that imports a function its DLLs lack,
+// and the headers offer some functions for Windows 7 (the target) that only
+// a later update or version has. These are the ones such code or the
+// run-time might pull in; each must be looked up at run time instead.
+TEST_F(Executable, ImportsNothingThatWindows7Sp1Lacks) {
+    static const std::set<std::string> newer = {
+        // kernel32, Windows 7 only with its 2011 loader update (KB2533623)
+        "adddlldirectory", "removedlldirectory", "setdefaultdlldirectories",
+        // kernel32, Windows 8 and later
+        "copyfile2", "createfile2", "getcurrentthreadstacklimits", "getoverlappedresultex",
+        "getprocessmitigationpolicy", "getsystemtimepreciseasfiletime", "prefetchvirtualmemory",
+        "setprocessmitigationpolicy",
+        // kernel32, Windows 10
+        "getthreaddescription", "setthreaddescription",
+        // user32, Windows 8 and later
+        "enablemouseinpointer", "getpointerinfo", "getpointertype",
+        // user32, Windows 10
+        "adjustwindowrectexfordpi", "enablenonclientdpiscaling", "getdpiforsystem", "getdpiforwindow",
+        "getsystemmetricsfordpi", "setprocessdpiawarenesscontext", "setthreaddpiawarenesscontext",
+        "systemparametersinfofordpi"};
+    std::string found;
+    for (const std::string& import : exe_->ImportedFunctions())
+        if (newer.count(Lower(import.substr(import.find('!') + 1)))) found += " " + import;
+    EXPECT_FALSE(exe_->ImportedFunctions().empty());
+    EXPECT_TRUE(found.empty()) << "imported, but missing from Windows 7 SP1 as installed:" << found;
+}
+
 // A broken build must fail these checks with a message, not crash the run.
 TEST_F(Executable, CutOffDataIsRejected) {
     const auto version = exe_->Bytes(exe_->OfType(ResId::Id(rt::Version)).at(0));

@@ -51,6 +51,7 @@ PeFile::PeFile(std::vector<unsigned char> image) : data_(std::move(image)) {
     ReadHeaders();
     imports_ = ReadImportNames(1, 20, 12, false);
     delayImports_ = ReadImportNames(13, 32, 4, true);
+    ReadImportedFunctions();
     ReadResources();
 }
 
@@ -128,6 +129,25 @@ std::vector<std::string> PeFile::ReadImportNames(unsigned directory, std::size_t
         // Old-style delay descriptors hold virtual addresses, not RVAs.
         if (delay && (U32(d) & 1) == 0) name -= imageBase_;
         names.push_back(AsciiAt(name));
+    }
+}
+
+// Each import descriptor's lookup table (or, without one, its address
+// table): 32-bit entries ended by zero, the high bit marking an ordinal.
+void PeFile::ReadImportedFunctions() {
+    const Directory dir = DataDirectory(1);
+    if (dir.rva == 0 || dir.size == 0) return;
+    for (std::uint32_t rva = dir.rva;; rva += 20) {
+        const std::size_t d = RvaToOffset(rva, 20);
+        if (std::all_of(data_.begin() + d, data_.begin() + d + 20, [](unsigned char c) { return c == 0; })) return;
+        const std::string dll = AsciiAt(U32(d + 12));
+        const std::uint32_t table = U32(d) != 0 ? U32(d) : U32(d + 16);
+        for (std::uint32_t entry = table;; entry += 4) {
+            const std::uint32_t thunk = U32(RvaToOffset(entry, 4));
+            if (thunk == 0) break;
+            importedFunctions_.push_back(dll + "!" + ((thunk & 0x80000000u) ? "#" + std::to_string(thunk & 0xFFFFu)
+                                                                            : AsciiAt(thunk + 2)));
+        }
     }
 }
 

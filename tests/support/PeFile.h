@@ -53,6 +53,9 @@ public:
     // DLL names as written in the import and delay-import tables.
     const std::vector<std::string>& Imports() const { return imports_; }
     const std::vector<std::string>& DelayImports() const { return delayImports_; }
+    // Every function the import table names, as "DLL!Function" ("DLL!#7"
+    // for one imported by ordinal).
+    const std::vector<std::string>& ImportedFunctions() const { return importedFunctions_; }
 
     // Every leaf of the resource tree, in directory order.
     const std::vector<Resource>& Resources() const { return resources_; }
@@ -73,6 +76,7 @@ private:
     void ReadHeaders();
     std::vector<std::string> ReadImportNames(unsigned directory, std::size_t descriptorSize, std::size_t nameField,
                                              bool delay) const;
+    void ReadImportedFunctions();
     void ReadResources();
 
     std::vector<unsigned char> data_;
@@ -80,7 +84,7 @@ private:
     std::vector<Directory> directories_;
     std::uint16_t machine_ = 0, characteristics_ = 0, subsystem_ = 0, dllCharacteristics_ = 0;
     std::uint32_t imageBase_ = 0;
-    std::vector<std::string> imports_, delayImports_;
+    std::vector<std::string> imports_, delayImports_, importedFunctions_;
     std::vector<Resource> resources_;
 };
 
