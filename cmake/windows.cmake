@@ -1,7 +1,9 @@
 # The Windows program, cross-built: one Fortuva.exe that needs nothing but
 # Windows' own system libraries.
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
+include(cmake/version.cmake)
+# The written version.rc and manifest first, then the icons and voice clips.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${FORTUVA_GENERATED_DIR} -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
 
 file(GLOB FORTUVA_WIN32_SOURCES CONFIGURE_DEPENDS
     base/win32/*.cpp numbers/win32/*.cpp check/win32/*.cpp about/win32/*.cpp app/win32/*.cpp)
@@ -19,7 +21,8 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(Fortuva PRIVATE -Wl,--large-address-aware)
 endif()
 file(GLOB FORTUVA_RESOURCE_FILES CONFIGURE_DEPENDS
-    resources/*.manifest resources/*.rc resources/icons/*.ico resources/voice/*.wav)
+    resources/*.rc resources/icons/*.ico resources/voice/*.wav)
+list(APPEND FORTUVA_RESOURCE_FILES ${FORTUVA_GENERATED_DIR}/version.rc ${FORTUVA_GENERATED_DIR}/Fortuva.manifest)
 set_source_files_properties(resources/Fortuva.rc PROPERTIES OBJECT_DEPENDS "${FORTUVA_RESOURCE_FILES}")
 
 # End-to-end tests: a Win32 test driver, run under Wine, drives the real
