@@ -25,6 +25,27 @@ file(GLOB FORTUVA_RESOURCE_FILES CONFIGURE_DEPENDS
 list(APPEND FORTUVA_RESOURCE_FILES ${FORTUVA_GENERATED_DIR}/version.rc ${FORTUVA_GENERATED_DIR}/Fortuva.manifest)
 set_source_files_properties(resources/Fortuva.rc PROPERTIES OBJECT_DEPENDS "${FORTUVA_RESOURCE_FILES}")
 
+# The same commit builds the same Fortuva.exe in any folder, at any time:
+# no folder names in the code (the paths of the sources and of this build
+# read as "." and "build"), and the image's time stamp is the last commit's
+# time, or SOURCE_DATE_EPOCH when that is set. Without either (a tree
+# outside git), the linker writes no time stamp.
+target_compile_options(fortuva_core PUBLIC
+    -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(FORTUVA_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+elseif(EXISTS ${CMAKE_SOURCE_DIR}/.git)
+    execute_process(COMMAND git -C ${CMAKE_SOURCE_DIR} log -1 --format=%ct
+        OUTPUT_VARIABLE FORTUVA_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
+if(FORTUVA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+    # The linker takes the time stamp from its environment.
+    set_property(TARGET Fortuva PROPERTY RULE_LAUNCH_LINK
+        "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${FORTUVA_SOURCE_DATE_EPOCH}")
+else()
+    target_link_options(Fortuva PRIVATE -Wl,--no-insert-timestamp)
+endif()
+
 # End-to-end tests: a Win32 test driver, run under Wine, drives the real
 # Fortuva.exe as a user would. GoogleTest is built from Debian's sources with
 # the same cross compiler.
