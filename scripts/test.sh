@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests (plain and
 # under AddressSanitizer and UndefinedBehaviorSanitizer), the checks of the
-# built executable and of the release package, a short fuzzing run, and the
+# built executable and of the release package, a second release build in
+# another folder that must give the same bytes, a short fuzzing run, and the
 # end-to-end tests that drive the real Fortuva.exe under Wine. Both the 32-bit
 # and the 64-bit program are built; the end-to-end tests drive the one that
 # matches the Wine this host runs (32-bit where it can; FORTUVA_WINE_ARCH=32|64
@@ -34,6 +35,36 @@ cmake --build "$build/win64" -j"$jobs"
 step "Release package"
 zip=$(FORTUVA_BUILD_DIR="$build" bash "$root/scripts/package.sh")
 bash "$root/tests/package/check-package.sh" "$zip"
+
+step "Release package again, from a copy of the sources in another folder"
+# Later, under another umask and time zone, with other folder names: the
+# bytes must not change. The copy keeps the files' times, so its build, like
+# the first, redoes only what changed since the last run. It has no git
+# history: it is given the commit's time the first build took from git.
+again="$build/again"
+rm -rf "$again/src"
+mkdir -p "$again/src"
+(cd "$root" && tar --exclude=./.git --exclude='./build*' --exclude="./${build#"$root"/}" \
+    --exclude=./out -cf - .) | tar -C "$again/src" -xf -
+epoch=${SOURCE_DATE_EPOCH:-}
+if [ -z "$epoch" ] && [ -e "$root/.git" ]; then
+    epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null || true)
+fi
+if [ "$(umask)" = 0077 ]; then mask=0022; else mask=0077; fi
+zip2=$(umask "$mask" && export TZ=HST+10 && if [ -n "$epoch" ]; then export SOURCE_DATE_EPOCH=$epoch; fi &&
+    FORTUVA_BUILD_DIR="$again/build" bash "$again/src/scripts/package.sh")
+same() {  # first second: says where they part
+    local out
+    if out=$(cmp -- "$1" "$2" 2>&1); then
+        echo "same bytes: ${1#"$build"/} ${2#"$build"/}"
+    else
+        echo "FAIL: a second build changes ${1##*/}: $out" >&2
+        return 1
+    fi
+}
+same "$build/win/Fortuva.exe" "$again/build/win/Fortuva.exe"
+same "$zip" "$zip2"
+same "$build/SHA256SUMS" "$again/build/SHA256SUMS"
 
 step "Native unit tests"
 cmake -S "$root" -B "$build/native" -DCMAKE_BUILD_TYPE=Debug >/dev/null
