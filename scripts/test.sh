@@ -4,9 +4,9 @@
 # built executable and of the release package, a second release build in
 # another folder that must give the same bytes, a short fuzzing run, and the
 # end-to-end tests that drive the real Fortuva.exe under Wine. Both the 32-bit
-# and the 64-bit program are built; the end-to-end tests drive the one that
-# matches the Wine this host runs (32-bit where it can; FORTUVA_WINE_ARCH=32|64
-# forces it). Ends non-zero on any failure.
+# and the 64-bit program are built; the end-to-end tests drive each under the
+# Wine of its architecture, both where this host runs both, otherwise the one
+# it runs (FORTUVA_WINE_ARCH=32|64 keeps to one). Ends non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FORTUVA_BUILD_DIR:-$root/build}
@@ -18,7 +18,7 @@ bash "$root/scripts/install-deps.sh"
 
 # shellcheck source=scripts/wine-env.sh
 . "$root/scripts/wine-env.sh"
-fortuva_wine_choose
+fortuva_wine_choose_all
 
 step "Cross build of Fortuva.exe and its end-to-end tests (32-bit)"
 cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
@@ -83,10 +83,24 @@ FORTUVA_FUZZ_SECONDS=${FORTUVA_FUZZ_SECONDS:-15} bash "$root/scripts/fuzz.sh" "$
 step "Choice of Wine and its failure messages"
 bash "$root/tests/scripts/check-wine-choice.sh"
 
-step "End-to-end tests under $FORTUVA_WINE_BITS-bit Wine"
-e2e="$build/win"
-[ "$FORTUVA_WINE_BITS" = 32 ] || e2e="$build/win$FORTUVA_WINE_BITS"
+# Each build under the Wine of its architecture; a failure under one does
+# not skip the other.
 fortuva_display
-fortuva_wine_prefix
-fortuva_wine_keep_server
-(cd "$e2e" && ctest --output-on-failure)
+ran=()
+bad=()
+for bits in $FORTUVA_WINE_ALL; do
+    e2e="$build/win"
+    [ "$bits" = 32 ] || e2e="$build/win$bits"
+    step "End-to-end tests under $bits-bit Wine, of $e2e/Fortuva.exe"
+    fortuva_wine_switch "$bits"
+    fortuva_wine_prefix
+    fortuva_wine_keep_server
+    if (cd "$e2e" && ctest --output-on-failure); then
+        ran+=("$bits-bit Wine ($e2e): passed")
+    else
+        bad+=("$bits-bit Wine ($e2e): FAILED")
+    fi
+done
+step "End-to-end tests ran under"
+printf '%s\n' "${ran[@]}" "${bad[@]}"
+[ ${#bad[@]} -eq 0 ]
