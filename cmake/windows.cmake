@@ -1,7 +1,9 @@
 # The Windows program, cross-built: one Fortuva.exe that needs nothing but
 # Windows' own system libraries.
 enable_language(RC)
-set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
+include(cmake/version.cmake)
+# The written version.rc and manifest first, then the icons and voice clips.
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -I${FORTUVA_GENERATED_DIR} -I${CMAKE_CURRENT_SOURCE_DIR}/resources")
 
 file(GLOB FORTUVA_WIN32_SOURCES CONFIGURE_DEPENDS
     base/win32/*.cpp numbers/win32/*.cpp check/win32/*.cpp about/win32/*.cpp app/win32/*.cpp)
@@ -21,8 +23,30 @@ if(CMAKE_SIZEOF_VOID_P EQUAL 4)
     target_link_options(Fortuva PRIVATE -Wl,--large-address-aware)
 endif()
 file(GLOB FORTUVA_RESOURCE_FILES CONFIGURE_DEPENDS
-    resources/*.manifest resources/*.rc resources/icons/*.ico resources/voice/*.wav)
+    resources/*.rc resources/icons/*.ico resources/voice/*.wav)
+list(APPEND FORTUVA_RESOURCE_FILES ${FORTUVA_GENERATED_DIR}/version.rc ${FORTUVA_GENERATED_DIR}/Fortuva.manifest)
 set_source_files_properties(resources/Fortuva.rc PROPERTIES OBJECT_DEPENDS "${FORTUVA_RESOURCE_FILES}")
+
+# The same commit builds the same Fortuva.exe in any folder, at any time:
+# no folder names in the code (the paths of the sources and of this build
+# read as "." and "build"), and the image's time stamp is the last commit's
+# time, or SOURCE_DATE_EPOCH when that is set. Without either (a tree
+# outside git), the linker writes no time stamp.
+target_compile_options(fortuva_core PUBLIC
+    -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+if(DEFINED ENV{SOURCE_DATE_EPOCH})
+    set(FORTUVA_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
+elseif(EXISTS ${CMAKE_SOURCE_DIR}/.git)
+    execute_process(COMMAND git -C ${CMAKE_SOURCE_DIR} log -1 --format=%ct
+        OUTPUT_VARIABLE FORTUVA_SOURCE_DATE_EPOCH OUTPUT_STRIP_TRAILING_WHITESPACE ERROR_QUIET)
+endif()
+if(FORTUVA_SOURCE_DATE_EPOCH MATCHES "^[0-9]+$")
+    # The linker takes the time stamp from its environment.
+    set_property(TARGET Fortuva PROPERTY RULE_LAUNCH_LINK
+        "${CMAKE_COMMAND} -E env SOURCE_DATE_EPOCH=${FORTUVA_SOURCE_DATE_EPOCH}")
+else()
+    target_link_options(Fortuva PRIVATE -Wl,--no-insert-timestamp)
+endif()
 
 # End-to-end tests: a Win32 test driver, run under Wine, drives the real
 # Fortuva.exe as a user would. GoogleTest is built from Debian's sources with

@@ -2,7 +2,7 @@
 # Installs, from Debian's packages, whatever the build, the run and the tests
 # need and this machine lacks. Installs nothing when all is present.
 #   scripts/install-deps.sh [GROUP...]    (no group: all of them)
-#     build32  the 32-bit cross build (what the release zip carries)
+#     build32  the 32-bit cross build (what the release zip carries) and the zip writer
 #     build64  the 64-bit cross build
 #     wine     Wine (both loaders), a virtual display, fonts, screenshots
 #     native   the native unit tests, sanitizers, fuzzers and checks
@@ -13,7 +13,7 @@ want=()
 wine32=0
 for group in "$@"; do
     case $group in
-    build32) want+=(cmake make googletest g++-mingw-w64-i686 binutils-mingw-w64-i686) ;;
+    build32) want+=(cmake make googletest g++-mingw-w64-i686 binutils-mingw-w64-i686 python3) ;;
     build64) want+=(cmake make googletest g++-mingw-w64-x86-64 binutils-mingw-w64-x86-64) ;;
     # The 32-bit loader (wine32:i386) is installed even where this host
     # cannot run it: the scripts then take 64-bit Wine, and it stays unused.

@@ -1,7 +1,13 @@
 #!/usr/bin/env bash
 # Builds the release zip: Fortuva-<version>/ with Fortuva.exe, ReadMe.txt and
-# the samples, as $BUILD/Fortuva-<version>.zip. Prints the zip's path on stdout;
-# everything else goes to stderr.
+# every samples/*.txt, as $BUILD/Fortuva-<version>.zip, and beside it
+# SHA256SUMS (the zip's and the program's). Prints the zip's path on stdout;
+# everything else, the checksums among it, goes to stderr.
+#
+# The same commit gives the same bytes, whatever the folder, the time, the
+# umask or the time zone: the zip's entries come in a fixed order, all with
+# the commit's time (SOURCE_DATE_EPOCH overrides it), fixed permissions and
+# nothing else of the staged files (no owner, no inode times).
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FORTUVA_BUILD_DIR:-$root/build}
@@ -22,6 +28,15 @@ cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.
       -DCMAKE_BUILD_TYPE=Release >&2
 cmake --build "$build/win" -j"$(nproc)" --target Fortuva >&2
 
+# The sample files, in byte order of their names, whatever the locale.
+mapfile -t samples < <(cd "$root/samples" && printf '%s\n' *.txt | LC_ALL=C sort)
+for sample in "${samples[@]}"; do
+    if [ ! -f "$root/samples/$sample" ]; then
+        echo "package.sh: no samples/*.txt to ship" >&2
+        exit 1
+    fi
+done
+
 stage="$build/package"
 rm -rf "$stage"
 mkdir -p "$stage/$name"
@@ -33,26 +48,46 @@ cp "$build/win/Fortuva.exe" "$stage/$name/Fortuva.exe"
     sed -e 's/\r$//' -e 's/$/\r/' "$root/package/ReadMe.txt"
 } >"$stage/$name/ReadMe.txt"
 # Already code page 932 with CRLF, as a user's own winning-number file would be.
-cp "$root/samples/sample.txt" "$stage/$name/sample.txt"
-cp "$root/samples/sample-3classes.txt" "$stage/$name/sample-3classes.txt"
-chmod 0755 "$stage/$name" "$stage/$name/Fortuva.exe"
-chmod 0644 "$stage/$name/ReadMe.txt" "$stage/$name/sample.txt" "$stage/$name/sample-3classes.txt"
+for sample in "${samples[@]}"; do
+    cp "$root/samples/$sample" "$stage/$name/$sample"
+done
 
-# Fixed entry order and one timestamp for every entry, so that unchanged
-# inputs give the same listing. (The archive also records each staged file's
-# inode change time and owner, which no option of cmake -E tar sets.)
 if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
     epoch=$SOURCE_DATE_EPOCH
-elif epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null) && [ -n "$epoch" ]; then
+elif [ -e "$root/.git" ] && epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null) && [ -n "$epoch" ]; then
     :
 else
     epoch=946684800
 fi
-mtime=$(date -u -d "@$epoch" '+%Y-%m-%d %H:%M:%S UTC')
-touch -d "@$epoch" "$stage/$name"/*
 
+# Every field of every entry is set here, none read from the staged files.
+# The program may be run straight from an unpacking tool, so it is 0755;
+# the rest is 0644.
 zip="$build/$name.zip"
 rm -f "$zip"
-(cd "$stage" && cmake -E tar cf "$zip" --format=zip --mtime="$mtime" \
-    "$name/Fortuva.exe" "$name/ReadMe.txt" "$name/sample.txt" "$name/sample-3classes.txt")
+python3 - "$zip" "$epoch" "$stage" "$name/Fortuva.exe" "$name/ReadMe.txt" \
+    "${samples[@]/#/$name/}" <<'PY'
+import sys, time, zipfile
+path, epoch, stage, *names = sys.argv[1:]
+# Zip dates are UTC here and start in 1980.
+when = time.gmtime(max(int(epoch), 315532800))[:6]
+with zipfile.ZipFile(path, "w") as z:
+    for name in names:
+        info = zipfile.ZipInfo(name, date_time=when)
+        info.create_system = 3  # Unix, so that the modes below are read
+        info.external_attr = (0o100755 if name.endswith(".exe") else 0o100644) << 16
+        info.compress_type = zipfile.ZIP_DEFLATED
+        with open(stage + "/" + name, "rb") as f:
+            z.writestr(info, f.read(), compresslevel=9)
+PY
+
+# Checksums of what users download and of what they run, for
+# `sha256sum -c SHA256SUMS` beside the zip.
+sums="$build/SHA256SUMS"
+{
+    printf '%s  %s\n' "$(sha256sum <"$zip" | cut -d' ' -f1)" "$name.zip"
+    printf '%s  %s\n' "$(sha256sum <"$stage/$name/Fortuva.exe" | cut -d' ' -f1)" "$name/Fortuva.exe"
+} >"$sums"
+echo "package.sh: $sums" >&2
+cat "$sums" >&2
 echo "$zip"

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: the native unit tests (plain and
 # under AddressSanitizer and UndefinedBehaviorSanitizer), the checks of the
-# built executable and of the release package, a short fuzzing run, and the
+# built executable and of the release package, a second release build in
+# another folder that must give the same bytes, a short fuzzing run, and the
 # end-to-end tests that drive the real Fortuva.exe under Wine. Both the 32-bit
-# and the 64-bit program are built; the end-to-end tests drive the one that
-# matches the Wine this host runs (32-bit where it can; FORTUVA_WINE_ARCH=32|64
-# forces it). Ends non-zero on any failure.
+# and the 64-bit program are built; the end-to-end tests drive each under the
+# Wine of its architecture, both where this host runs both, otherwise the one
+# it runs (FORTUVA_WINE_ARCH=32|64 keeps to one). Ends non-zero on any failure.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 build=${FORTUVA_BUILD_DIR:-$root/build}
@@ -17,7 +18,7 @@ bash "$root/scripts/install-deps.sh"
 
 # shellcheck source=scripts/wine-env.sh
 . "$root/scripts/wine-env.sh"
-fortuva_wine_choose
+fortuva_wine_choose_all
 
 step "Cross build of Fortuva.exe and its end-to-end tests (32-bit)"
 cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
@@ -34,6 +35,36 @@ cmake --build "$build/win64" -j"$jobs"
 step "Release package"
 zip=$(FORTUVA_BUILD_DIR="$build" bash "$root/scripts/package.sh")
 bash "$root/tests/package/check-package.sh" "$zip"
+
+step "Release package again, from a copy of the sources in another folder"
+# Later, under another umask and time zone, with other folder names: the
+# bytes must not change. The copy keeps the files' times, so its build, like
+# the first, redoes only what changed since the last run. It has no git
+# history: it is given the commit's time the first build took from git.
+again="$build/again"
+rm -rf "$again/src"
+mkdir -p "$again/src"
+(cd "$root" && tar --exclude=./.git --exclude='./build*' --exclude="./${build#"$root"/}" \
+    --exclude=./out -cf - .) | tar -C "$again/src" -xf -
+epoch=${SOURCE_DATE_EPOCH:-}
+if [ -z "$epoch" ] && [ -e "$root/.git" ]; then
+    epoch=$(git -C "$root" log -1 --format=%ct 2>/dev/null || true)
+fi
+if [ "$(umask)" = 0077 ]; then mask=0022; else mask=0077; fi
+zip2=$(umask "$mask" && export TZ=HST+10 && if [ -n "$epoch" ]; then export SOURCE_DATE_EPOCH=$epoch; fi &&
+    FORTUVA_BUILD_DIR="$again/build" bash "$again/src/scripts/package.sh")
+same() {  # first second: says where they part
+    local out
+    if out=$(cmp -- "$1" "$2" 2>&1); then
+        echo "same bytes: ${1#"$build"/} ${2#"$build"/}"
+    else
+        echo "FAIL: a second build changes ${1##*/}: $out" >&2
+        return 1
+    fi
+}
+same "$build/win/Fortuva.exe" "$again/build/win/Fortuva.exe"
+same "$zip" "$zip2"
+same "$build/SHA256SUMS" "$again/build/SHA256SUMS"
 
 step "Floors: every include goes down"
 bash "$root/tests/scripts/check-floors.sh"
@@ -55,10 +86,24 @@ FORTUVA_FUZZ_SECONDS=${FORTUVA_FUZZ_SECONDS:-15} bash "$root/scripts/fuzz.sh" "$
 step "Choice of Wine and its failure messages"
 bash "$root/tests/scripts/check-wine-choice.sh"
 
-step "End-to-end tests under $FORTUVA_WINE_BITS-bit Wine"
-e2e="$build/win"
-[ "$FORTUVA_WINE_BITS" = 32 ] || e2e="$build/win$FORTUVA_WINE_BITS"
+# Each build under the Wine of its architecture; a failure under one does
+# not skip the other.
 fortuva_display
-fortuva_wine_prefix
-fortuva_wine_keep_server
-(cd "$e2e" && ctest --output-on-failure)
+ran=()
+bad=()
+for bits in $FORTUVA_WINE_ALL; do
+    e2e="$build/win"
+    [ "$bits" = 32 ] || e2e="$build/win$bits"
+    step "End-to-end tests under $bits-bit Wine, of $e2e/Fortuva.exe"
+    fortuva_wine_switch "$bits"
+    fortuva_wine_prefix
+    fortuva_wine_keep_server
+    if (cd "$e2e" && ctest --output-on-failure); then
+        ran+=("$bits-bit Wine ($e2e): passed")
+    else
+        bad+=("$bits-bit Wine ($e2e): FAILED")
+    fi
+done
+step "End-to-end tests ran under"
+printf '%s\n' "${ran[@]}" "${bad[@]}"
+[ ${#bad[@]} -eq 0 ]

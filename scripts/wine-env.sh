@@ -3,6 +3,7 @@
 #
 #   . scripts/wine-env.sh
 #   fortuva_wine_choose        # 32- or 64-bit Wine; says which and why
+#   fortuva_wine_choose_all    # optional: every Wine this host runs, to test under each
 #   fortuva_display            # private Xvfb unless $DISPLAY already works
 #   fortuva_wine_prefix        # throwaway prefix with Japanese fonts
 #   fortuva_wine_keep_server   # optional: faster program starts
@@ -12,7 +13,9 @@
 # (hosts whose kernel runs no 32-bit programs); FORTUVA_WINE_ARCH=32|64
 # forces one. It is made once and exported (FORTUVA_WINE_BITS, WINELOADER,
 # WINEARCH), so every Wine started below, and scripts/wine.sh in the test
-# runs, use the same loader and prefix. The loaders are started directly:
+# runs, use the same loader and prefix. A test run that covers both
+# architectures lists them with fortuva_wine_choose_all and moves from one
+# to the next with fortuva_wine_switch. The loaders are started directly:
 # Debian's `wine` wrapper takes the 32-bit one whenever it is installed,
 # even where it cannot run. FORTUVA_WINE32_LOADER / FORTUVA_WINE64_LOADER
 # point at the loaders of a Wine installed elsewhere.
@@ -26,9 +29,9 @@
 # by itself when that shell dies without running its trap. Call these in the
 # shell itself, not in $(...) or a pipeline, so their exports stay.
 #
-# Functions: fortuva_wine_choose, fortuva_wine, fortuva_display,
-# fortuva_wine_prefix, fortuva_wine_keep_server, fortuva_wine_stop,
-# fortuva_cleanup.
+# Functions: fortuva_wine_choose, fortuva_wine_choose_all,
+# fortuva_wine_switch, fortuva_wine, fortuva_display, fortuva_wine_prefix,
+# fortuva_wine_keep_server, fortuva_wine_stop, fortuva_cleanup.
 
 # Bump when the registry settings below change, so old prefixes get them.
 _FORTUVA_WINE_SETTINGS_VERSION=2
@@ -82,13 +85,22 @@ _fortuva_wine_use() {  # bits loader reason
     _fortuva_log "using $1-bit Wine ($FORTUVA_WINE_VERSION, $2): $3"
 }
 
+_fortuva_wine_loader() {  # bits
+    if [ "$1" = 32 ]; then
+        printf '%s\n' "${FORTUVA_WINE32_LOADER:-/usr/lib/wine/wine}"
+    else
+        printf '%s\n' "${FORTUVA_WINE64_LOADER:-/usr/lib/wine/wine64}"
+    fi
+}
+
 # Chooses the Wine for this run, once (see the top of this file).
 fortuva_wine_choose() {
     if [ -n "${FORTUVA_WINE_BITS:-}" ] && [ -n "${WINELOADER:-}" ]; then
         return 0
     fi
-    local l32=${FORTUVA_WINE32_LOADER:-/usr/lib/wine/wine}
-    local l64=${FORTUVA_WINE64_LOADER:-/usr/lib/wine/wine64}
+    local l32 l64
+    l32=$(_fortuva_wine_loader 32)
+    l64=$(_fortuva_wine_loader 64)
     local why32 arch=${FORTUVA_WINE_ARCH:-} loader
     case $arch in
     32 | 64)
@@ -124,6 +136,48 @@ fortuva_wine_choose() {
         return 1
         ;;
     esac
+}
+
+# Every Wine a test run covers: both architectures where this host runs
+# both, otherwise the one fortuva_wine_choose takes; only that one when
+# FORTUVA_WINE_ARCH, or a choice made by the caller, fixes it. Makes that
+# choice first, and sets FORTUVA_WINE_ALL to "32 64", "32" or "64", saying
+# why in one line.
+fortuva_wine_choose_all() {
+    local fixed=""
+    if [ -n "${FORTUVA_WINE_BITS:-}" ] && [ -n "${WINELOADER:-}" ]; then
+        fixed="the calling script chose it"
+    elif [ -n "${FORTUVA_WINE_ARCH:-}" ]; then
+        fixed="FORTUVA_WINE_ARCH=$FORTUVA_WINE_ARCH asks for it"
+    fi
+    fortuva_wine_choose || return 1
+    FORTUVA_WINE_ALL=$FORTUVA_WINE_BITS
+    if [ -n "$fixed" ]; then
+        _fortuva_log "testing under $FORTUVA_WINE_BITS-bit Wine only: $fixed"
+    elif [ "$FORTUVA_WINE_BITS" = 64 ]; then
+        _fortuva_log "testing under 64-bit Wine only: 32-bit Wine cannot start here"
+    elif _fortuva_wine_probe "$(_fortuva_wine_loader 64)"; then
+        FORTUVA_WINE_ALL="32 64"
+        _fortuva_log "testing under 32-bit and then 64-bit Wine: this host runs both"
+    else
+        _fortuva_log "testing under 32-bit Wine only: 64-bit Wine cannot start here: $_fortuva_probe"
+    fi
+}
+
+# Moves to the Wine of the given architecture: ends the current one's
+# programs and server, and takes the other's loader. Call
+# fortuva_wine_prefix (and fortuva_wine_keep_server) again afterwards.
+fortuva_wine_switch() {  # bits
+    local loader
+    [ "${FORTUVA_WINE_BITS:-}" != "$1" ] || return 0
+    fortuva_wine_stop
+    unset WINEPREFIX
+    loader=$(_fortuva_wine_loader "$1")
+    if ! _fortuva_wine_probe "$loader"; then
+        _fortuva_log "$1-bit Wine cannot start here: $_fortuva_probe"
+        return 1
+    fi
+    _fortuva_wine_use "$1" "$loader" "the next one this run tests under"
 }
 
 # Runs a program under the chosen Wine.

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Checks the release zip: builds it with scripts/package.sh (or takes its path
 # as $1), unpacks it into a folder whose path holds a space and Japanese
-# characters, and checks what a user gets: exactly the four files, a program
-# that is a 32-bit Windows executable, a ReadMe that Notepad reads on any
-# locale, and the sample files unchanged. Last line: "N passed, M failed".
+# characters, and checks what a user gets: exactly the program, the ReadMe
+# and the sample files, a program that is a 32-bit Windows executable, a
+# ReadMe that Notepad reads on any locale, the sample files unchanged, and
+# checksums beside the zip that hold for it and for the program.
+# Last line: "N passed, M failed".
 set -uo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 
@@ -36,17 +38,17 @@ dates() {
     python3 -c 'import sys, zipfile
 print(len({i.date_time for i in zipfile.ZipFile(sys.argv[1]).infolist()}))' "$1"
 }
-expected=$(printf '%s\n' "$top/Fortuva.exe" "$top/ReadMe.txt" "$top/sample.txt" "$top/sample-3classes.txt")
-check "entries are $top/{Fortuva.exe,ReadMe.txt,sample.txt,sample-3classes.txt} in this order" \
+mapfile -t samples < <(cd "$root/samples" && printf '%s\n' *.txt | LC_ALL=C sort)
+expected=$(printf "$top/%s\n" Fortuva.exe ReadMe.txt "${samples[@]}")
+check "entries are $top/{Fortuva.exe,ReadMe.txt,$(IFS=,; echo "${samples[*]}")} in this order" \
     test "$(names "$zip")" = "$expected"
 check "every entry has the same date" test "$(dates "$zip")" = 1
 
 check "unpacks with python3 -m zipfile" python3 -m zipfile -e "$zip" "$dest"
 dir="$dest/$top"
-check "unpacked: nothing but the four files" \
+check "unpacked: nothing but these files" \
     test "$(cd "$dest" && find . -mindepth 1 | LC_ALL=C sort)" = \
-         "$(printf '%s\n' "./$top" "./$top/Fortuva.exe" "./$top/ReadMe.txt" "./$top/sample-3classes.txt" \
-                          "./$top/sample.txt")"
+         "$({ echo "./$top"; printf "./$top/%s\n" Fortuva.exe ReadMe.txt "${samples[@]}"; } | LC_ALL=C sort)"
 
 # Fortuva.exe: a PE image for i386 (machine 0x14c).
 is_pe32() {
@@ -75,8 +77,15 @@ check "ReadMe.txt starts with the UTF-8 byte-order mark" starts_with_bom "$readm
 check "ReadMe.txt ends every line with CR LF" crlf_only "$readme"
 check "ReadMe.txt is valid UTF-8" bash -c 'iconv -f UTF-8 -t UTF-8 "$1" >/dev/null 2>&1' _ "$readme"
 check "ReadMe.txt carries the whole guide" same_text_as_source "$readme"
-check "sample.txt is the code page 932 sample, byte for byte" cmp -s "$dir/sample.txt" "$root/samples/sample.txt"
-check "sample-3classes.txt is the code page 932 sample, byte for byte" \
-    cmp -s "$dir/sample-3classes.txt" "$root/samples/sample-3classes.txt"
+for sample in "${samples[@]}"; do
+    check "$sample is the code page 932 sample, byte for byte" cmp -s "$dir/$sample" "$root/samples/$sample"
+done
+
+# What README tells users to run beside the download, once unpacked there.
+sums_hold() {
+    cp "$(dirname "$zip")/SHA256SUMS" "$zip" "$dest/" &&
+        [ "$(wc -l <"$dest/SHA256SUMS")" = 2 ] && (cd "$dest" && sha256sum --quiet -c SHA256SUMS)
+}
+check "SHA256SUMS holds for the zip and for $top/Fortuva.exe" sums_hold
 
 finish

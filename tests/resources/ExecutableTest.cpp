@@ -140,7 +140,7 @@ TEST_F(Executable, ManifestAsksForDpiAwarenessAndCommonControls6) {
     EXPECT_TRUE(manifests[0].name.Matches(ResId::Id(1)));
     const auto bytes = exe_->Bytes(manifests[0]);
     const std::string xml(bytes.begin(), bytes.end());
-    const auto source = ReadFile(Source("resources/Fortuva.manifest"));
+    const auto source = ReadFile(FORTUVA_MANIFEST);
     EXPECT_EQ(xml, std::string(source.begin(), source.end()));
 
     const auto dpi = xml.find("<dpiAware>");

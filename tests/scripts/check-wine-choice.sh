@@ -40,6 +40,26 @@ check "  said in one line, with the kernel's reason" \
 out=$(fresh "$tmp/fine/wine" "$tmp/fine/wine64" FORTUVA_WINE_ARCH=64 bash -c "$choose" _ "$root/scripts/wine-env.sh" 2>/dev/null)
 check "FORTUVA_WINE_ARCH=64 wins over a working 32-bit Wine" test "$out" = "64 $tmp/fine/wine64 win64"
 
+# Which Wines a test run covers, moving from one to the next as test.sh does.
+all='. "$1"; fortuva_wine_choose_all && echo "$FORTUVA_WINE_ALL" &&
+    for bits in $FORTUVA_WINE_ALL; do fortuva_wine_switch "$bits" && echo "$WINELOADER $WINEARCH"; done'
+covered() {  # 32-loader 64-loader [VAR=value] -- expected lines...
+    local l32=$1 l64=$2 var=""
+    shift 2
+    [ "$1" = -- ] || { var=$1; shift; }
+    shift
+    [ "$(fresh "$l32" "$l64" ${var:+"$var"} bash -c "$all" _ "$root/scripts/wine-env.sh" 2>/dev/null)" = \
+      "$(printf '%s\n' "$@")" ]
+}
+check "both loaders start: 32-bit Wine, then 64-bit Wine" \
+    covered "$tmp/fine/wine" "$tmp/fine/wine64" -- "32 64" "$tmp/fine/wine win32" "$tmp/fine/wine64 win64"
+check "  a refused 32-bit loader: 64-bit Wine only" \
+    covered "$tmp/refused/wine" "$tmp/fine/wine64" -- 64 "$tmp/fine/wine64 win64"
+check "  no 64-bit loader: 32-bit Wine only" \
+    covered "$tmp/fine/wine" "$tmp/missing/wine64" -- 32 "$tmp/fine/wine win32"
+check "  FORTUVA_WINE_ARCH=32: 32-bit Wine only, though 64-bit Wine starts" \
+    covered "$tmp/fine/wine" "$tmp/fine/wine64" FORTUVA_WINE_ARCH=32 -- 32 "$tmp/fine/wine win32"
+
 # Before it builds anything, so the message comes at once.
 rc=0
 fresh "$tmp/refused/wine" "$tmp/fine/wine64" FORTUVA_WINE_ARCH=32 bash "$root/scripts/run.sh" >"$tmp/out" 2>&1 || rc=$?
