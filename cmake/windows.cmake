@@ -32,8 +32,10 @@ set_source_files_properties(resources/Fortuva.rc PROPERTIES OBJECT_DEPENDS "${FO
 # read as "." and "build"), and the image's time stamp is the last commit's
 # time, or SOURCE_DATE_EPOCH when that is set. Without either (a tree
 # outside git), the linker writes no time stamp.
-target_compile_options(fortuva_core PUBLIC
-    -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+foreach(floor IN LISTS FORTUVA_FLOORS)
+    target_compile_options(${floor} PUBLIC
+        -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+endforeach()
 if(DEFINED ENV{SOURCE_DATE_EPOCH})
     set(FORTUVA_SOURCE_DATE_EPOCH "$ENV{SOURCE_DATE_EPOCH}")
 elseif(EXISTS ${CMAKE_SOURCE_DIR}/.git)
