@@ -2,8 +2,6 @@
 
 #include <commctrl.h>
 
-#include <cstring>
-
 #include "app/ControlIds.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"

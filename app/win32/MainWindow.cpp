@@ -4,10 +4,10 @@
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
 #include "base/win32/Guard.h"
-#include "base/win32/WindowInstance.h"
 #include "base/win32/LinkLabel.h"
 #include "base/win32/ToolButton.h"
 #include "base/win32/WideText.h"
+#include "base/win32/WindowInstance.h"
 #include "resources/ResourceNames.h"
 
 namespace fortuva::win32 {
@@ -40,12 +40,10 @@ MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, TApplication
 }
 
 void MainWindow::CreateForm() {
-    const int dpi = ScreenDpi();
     // Sized and placed when first shown.
     CreateWindowExW(WS_EX_CONTROLPARENT, ids::kMainWindowClass, Widen(kWaitingCaption).c_str(),
-                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT,
-                    MulDiv(kClientWidth, dpi, 96), MulDiv(kClientHeight, dpi, 96), applicationWindow_->Handle(),
-                    nullptr, instance_, this);
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
+                    CW_USEDEFAULT, applicationWindow_->Handle(), nullptr, instance_, this);
     applicationWindow_->SetMain(main_);
     platform_.SetOwners(main_, applicationWindow_->Handle());
     fileDialog_.SetOwner(main_);
