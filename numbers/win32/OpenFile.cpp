@@ -56,7 +56,8 @@ bool Win32FileDialog::Execute(OpenDialogState& state) {
     dialog.nMaxFile = static_cast<DWORD>(file.size());
     dialog.lpstrTitle = title.c_str();
     dialog.lpstrDefExt = defaultExt.c_str();
-    dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR;
+    // Nothing of the user's choice is kept: no shortcut in their recent files.
+    dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_DONTADDTORECENT;
     const CurrentFolderKept folder;
     if (!getOpenFileName(&dialog)) return false;
     file.resize(wcslen(file.c_str()));
