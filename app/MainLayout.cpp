@@ -55,4 +55,17 @@ const ControlRow kMainLayout[] = {
 
 const std::size_t kMainLayoutSize = sizeof(kMainLayout) / sizeof(kMainLayout[0]);
 
+namespace {
+// a * b / c, rounded half away from zero, as the platform rounds lengths.
+int MulDivRounded(int a, int b, int c) { return static_cast<int>((2LL * a * b + c) / (2LL * c)); }
+}  // namespace
+
+int FontPixelsAt(int dpi) { return MulDivRounded(kFontPixels, dpi, 96); }
+
+int ScaledAt(int pixels, int dpi) { return MulDivRounded(pixels, FontPixelsAt(dpi), kFontPixels); }
+
+Bounds BoundsAt(const ControlRow& row, int dpi) {
+    return {ScaledAt(row.left, dpi), ScaledAt(row.top, dpi), ScaledAt(row.width, dpi), ScaledAt(row.height, dpi)};
+}
+
 }  // namespace fortuva

@@ -40,15 +40,42 @@ const DwmApi* Dwm() {
     return api ? &*api : nullptr;
 }
 
+// Asks the window to bring forward the window the user works in.
+constexpr UINT kBringForward = WM_APP;
+
+struct WorkWindowSearch {
+    HWND taskbarWindow;
+    HWND found;
+};
+
+// A dialog disables its owner and, with it, the taskbar's window: of the
+// program's windows only the dialog is then left enabled. Never the
+// taskbar's window itself, which nobody works in, nor a tool tip.
+BOOL CALLBACK FindWorkWindow(HWND window, LPARAM param) {
+    auto& search = *reinterpret_cast<WorkWindowSearch*>(param);
+    if (window == search.taskbarWindow || !IsWindowVisible(window) || !IsWindowEnabled(window) ||
+        (GetWindowLongW(window, GWL_EXSTYLE) & WS_EX_TOOLWINDOW))
+        return TRUE;
+    for (HWND owner = GetWindow(window, GW_OWNER); owner; owner = GetWindow(owner, GW_OWNER)) {
+        if (owner != search.taskbarWindow) continue;
+        search.found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
 Extent SizeOf(const RECT& r) { return {r.right - r.left, r.bottom - r.top}; }
 
-// A 32-bit picture of the window, whole, at the given size; opaque, since
-// the window manager reads the alpha that GDI leaves at 0. nullptr when it
-// cannot be had.
-HBITMAP PictureOf(HWND window, Extent size) {
-    RECT frame;
-    GetWindowRect(window, &frame);
-    const Extent whole = SizeOf(frame);
+// A 32-bit picture of the window, of its client area alone or whole, at the
+// given size; opaque, since the window manager reads the alpha that GDI
+// leaves at 0. nullptr when it cannot be had.
+HBITMAP PictureOf(HWND window, bool clientOnly, Extent size) {
+    RECT area;
+    if (clientOnly)
+        GetClientRect(window, &area);
+    else
+        GetWindowRect(window, &area);
+    const Extent whole = SizeOf(area);
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
     info.bmiHeader.biPlanes = 1;
@@ -68,7 +95,7 @@ HBITMAP PictureOf(HWND window, Extent size) {
     if (wholeBitmap && scaled) {
         HGDIOBJ oldWhole = SelectObject(wholeDc, wholeBitmap);
         HGDIOBJ oldScaled = SelectObject(scaledDc, scaled);
-        PrintWindow(window, wholeDc, 0);
+        PrintWindow(window, wholeDc, clientOnly ? PW_CLIENTONLY : 0);
         SetStretchBltMode(scaledDc, HALFTONE);
         StretchBlt(scaledDc, 0, 0, size.width, size.height, wholeDc, 0, 0, whole.width, whole.height, SRCCOPY);
         GdiFlush();
@@ -101,9 +128,10 @@ ApplicationWindow::ApplicationWindow(HINSTANCE instance, const std::string& titl
                     instance, this);
 }
 
-void ApplicationWindow::Show() {
+void ApplicationWindow::ShowOnTaskbar() { ShowWindow(hwnd_, SW_SHOWNOACTIVATE); }
+
+void ApplicationWindow::StandFor() {
     Follow();
-    ShowWindow(hwnd_, SW_SHOWNOACTIVATE);
     // Its own picture would be an empty frame: the main window's stands in.
     if (const DwmApi* dwm = Dwm()) {
         const BOOL on = TRUE;
@@ -123,11 +151,25 @@ void ApplicationWindow::PictureChanged() {
     if (const DwmApi* dwm = Dwm(); dwm && IsWindowVisible(hwnd_)) dwm->invalidate(hwnd_);
 }
 
+void ApplicationWindow::SetInDialog(bool inDialog) { EnableWindow(hwnd_, inDialog ? FALSE : TRUE); }
+
+bool ApplicationWindow::InDialog() const { return !IsWindowEnabled(hwnd_); }
+
+void ApplicationWindow::BringForward() {
+    if (HWND window = WorkWindow()) SetForegroundWindow(window);
+}
+
+HWND ApplicationWindow::WorkWindow() const {
+    WorkWindowSearch search{hwnd_, nullptr};
+    EnumThreadWindows(GetCurrentThreadId(), FindWorkWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
 void ApplicationWindow::OnSendThumbnail(int maxWidth, int maxHeight) {
     const DwmApi* dwm = Dwm();
     RECT frame;
     if (!dwm || !main_ || !GetWindowRect(main_, &frame)) return;
-    if (HBITMAP picture = PictureOf(main_, FitWithin(SizeOf(frame), {maxWidth, maxHeight}))) {
+    if (HBITMAP picture = PictureOf(main_, false, FitWithin(SizeOf(frame), {maxWidth, maxHeight}))) {
         dwm->setThumbnail(hwnd_, picture, 0);
         DeleteObject(picture);
     }
@@ -135,26 +177,48 @@ void ApplicationWindow::OnSendThumbnail(int maxWidth, int maxHeight) {
 
 void ApplicationWindow::OnSendLivePreview() {
     const DwmApi* dwm = Dwm();
-    RECT frame;
-    if (!dwm || !main_ || !GetWindowRect(main_, &frame)) return;
-    // Full size, where the main window stands, which is where this one is.
-    if (HBITMAP picture = PictureOf(main_, SizeOf(frame))) {
-        dwm->setLivePreview(hwnd_, picture, nullptr, 0);
+    RECT client, frame;
+    if (!dwm || !main_ || !GetClientRect(main_, &client) || !GetWindowRect(hwnd_, &frame)) return;
+    // The main window's client area at full size, where it stands, and the
+    // window manager draws this window's frame around it: this window lies
+    // in the main window's place, with the same frame.
+    POINT offset{0, 0};
+    ClientToScreen(main_, &offset);
+    offset.x -= frame.left;
+    offset.y -= frame.top;
+    if (HBITMAP picture = PictureOf(main_, true, SizeOf(client))) {
+        dwm->setLivePreview(hwnd_, picture, &offset, DWM_SIT_DISPLAYFRAME);
         DeleteObject(picture);
     }
 }
 
 void ApplicationWindow::OnSize(WPARAM kind) {
+    // The system hides and shows the main window, which this one owns, with
+    // it; what the main window owns in turn (an open dialog) goes and comes
+    // back with them.
     if (!main_) return;
-    if (kind == SIZE_MINIMIZED) ShowWindow(main_, SW_HIDE);
-    if (kind == SIZE_RESTORED && !IsWindowVisible(main_)) ShowWindow(main_, SW_SHOW);
+    if (kind == SIZE_MINIMIZED) ShowOwnedPopups(main_, FALSE);
+    if (kind == SIZE_RESTORED) {
+        ShowOwnedPopups(main_, TRUE);
+        if (GetActiveWindow() == hwnd_) BringForward();
+    }
 }
 
 bool ApplicationWindow::OnActivate(WPARAM state) {
-    // Activating the entry activates the main window instead.
-    if (LOWORD(state) == WA_INACTIVE || !main_ || !IsWindowVisible(main_) || !IsWindowEnabled(main_)) return false;
-    SetActiveWindow(main_);
+    // Activating the entry activates the window the user works in instead,
+    // once this activation has run its course.
+    if (LOWORD(state) == WA_INACTIVE || IsIconic(hwnd_)) return false;
+    PostMessageW(hwnd_, kBringForward, 0, 0);
     return true;
+}
+
+void ApplicationWindow::OnClose() {
+    // Closing the program is the main window's to decide; before there is
+    // one, the notice is all there is.
+    if (main_)
+        PostMessageW(main_, WM_CLOSE, 0, 0);
+    else
+        BringForward();
 }
 
 LRESULT ApplicationWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -163,9 +227,12 @@ LRESULT ApplicationWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_ACTIVATE:
         if (OnActivate(wParam)) return 0;
         break;
-    case WM_CLOSE:
-        if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
+    case WM_CLOSE: OnClose(); return 0;
+    case kBringForward:
+        if (GetActiveWindow() == hwnd_) BringForward();
         return 0;
+    // It follows the main window, never a place of its own.
+    case WM_DPICHANGED: Follow(); return 0;
     case WM_DWMSENDICONICTHUMBNAIL: OnSendThumbnail(HIWORD(lParam), LOWORD(lParam)); return 0;
     case WM_DWMSENDICONICLIVEPREVIEWBITMAP: OnSendLivePreview(); return 0;
     }

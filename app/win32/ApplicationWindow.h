@@ -1,8 +1,11 @@
 // The application window: never seen itself, it carries the program's
-// taskbar entry with the application's title and owns the main window, which
-// so has no entry of its own. Minimising from the entry hides the main
-// window with it. It lies beneath the main window, in its place, and gives
-// Alt+Tab, the taskbar's thumbnail and the peek the main window's picture.
+// taskbar entry with the application's title from the start-up notice on,
+// and owns the main window, which so has no entry of its own. Minimising
+// from the entry hides the main window with it. It lies beneath the main
+// window, in its place, and gives Alt+Tab, the taskbar's thumbnail and the
+// peek the main window's picture. While a dialog of the program is open it
+// is disabled with the dialog's owner, and whatever activates it or asks it
+// to close brings that dialog forward instead.
 #pragma once
 
 #include <windows.h>
@@ -16,19 +19,31 @@ public:
     static void Register(HINSTANCE instance, HICON bigIcon, HICON smallIcon);
     ApplicationWindow(HINSTANCE instance, const std::string& title);
     HWND Handle() const { return hwnd_; }
+    // Its entry on the taskbar, before anything else of the program shows.
+    void ShowOnTaskbar();
     // The main window it stands for on the taskbar.
     void SetMain(HWND main) { main_ = main; }
-    void Show();
+    // From now on in the main window's place, and with its picture.
+    void StandFor();
     // Takes the main window's place, beneath it, whenever it moves.
     void Follow();
     // The pictures given out so far show the main window as it was.
     void PictureChanged();
+    // A dialog of the program opens or closes.
+    void SetInDialog(bool inDialog);
+    bool InDialog() const;
+    // The window the user works in comes to the front: the open dialog, or
+    // else the main window.
+    void BringForward();
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
+    // The dialog open over the program, or else the main window when shown.
+    HWND WorkWindow() const;
     void OnSize(WPARAM kind);
     bool OnActivate(WPARAM state);
+    void OnClose();
     void OnSendThumbnail(int maxWidth, int maxHeight);
     void OnSendLivePreview();
 

@@ -50,29 +50,22 @@ HFONT WindowFont(int pixels, int weight) {
 
 }  // namespace
 
-MainControls::MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialog1)
+MainControls::MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialog1, int dpi)
     : instance_(instance),
       main_(main),
-      dpi_(ScreenDpi()),
-      // The whole layout scales with the font's pixel height.
-      font_(WindowFont(MulDiv(kFontPixels, dpi_, 96), FW_NORMAL)),
-      boldFont_(WindowFont(MulDiv(kFontPixels, dpi_, 96), FW_BOLD)),
       window_(main),
       timer_("Timer", main, kBlinkTimerId, kTimerIntervalMs),
       openDialog1_(openDialog1) {
-    SendMessageW(main_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     // Owned by the main window, which destroys it.
     tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, main_, nullptr, instance_,
                                nullptr);
-    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
 
-    std::vector<HWND> frames;
     std::size_t slot = 0, group = 0;
     for (std::size_t i = 0; i < kMainLayoutSize; ++i) {
         const ControlRow& row = kMainLayout[i];
         HWND hwnd = Create(row);
-        if (LiesBeneath(row.kind)) frames.push_back(hwnd);
+        windows_.push_back(hwnd);
         const std::string name = row.name;
         switch (row.kind) {
         case ControlKind::Edit:
@@ -106,15 +99,52 @@ MainControls::MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialo
         case ControlKind::PushButton: break;
         }
     }
-    for (HWND frame : frames)
-        SetWindowPos(frame, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    for (std::size_t i = 0; i < kMainLayoutSize; ++i)
+        if (LiesBeneath(kMainLayout[i].kind))
+            SetWindowPos(windows_[i], HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     DescribeControls();
+    LayOut(dpi);
 }
 
 MainControls::~MainControls() {
     DeleteObject(font_);
     DeleteObject(boldFont_);
-    for (HICON icon : icons_) DestroyIcon(icon);
+    for (HICON glyph : glyphs_) DestroyIcon(glyph);
+}
+
+void MainControls::LayOut(int dpi) {
+    // The whole layout follows the font's pixel height at that resolution.
+    HFONT font = WindowFont(FontPixelsAt(dpi), FW_NORMAL);
+    HFONT boldFont = WindowFont(FontPixelsAt(dpi), FW_BOLD);
+    const int glyphSize = ScaledAt(kGlyphPixels, dpi);
+    std::vector<HICON> glyphs;
+    SendMessageW(main_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    for (std::size_t i = 0; i < kMainLayoutSize; ++i) {
+        const ControlRow& row = kMainLayout[i];
+        HWND hwnd = windows_[i];
+        const Bounds at = BoundsAt(row, dpi);
+        SetWindowPos(hwnd, nullptr, at.left, at.top, at.width, at.height, SWP_NOZORDER | SWP_NOACTIVATE);
+        const bool bold = row.kind == ControlKind::ResultLabel;
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(bold ? boldFont : font), TRUE);
+        if (row.kind == ControlKind::Label) FitToText(hwnd);
+        if (row.kind == ControlKind::ToolButton) {
+            // Drawn for this size, not stretched from another.
+            glyphs.push_back(static_cast<HICON>(
+                LoadImageW(instance_, Widen(row.resource).c_str(), IMAGE_ICON, glyphSize, glyphSize, 0)));
+            SetToolButtonGlyph(hwnd, glyphs.back(), glyphSize);
+        }
+    }
+    // The about panel, when shown, lies over the whole window.
+    if (panel2Control_->Visible()) panel2Control_->FillParent();
+    icon_->FitIcon();
+    // What the controls held before is let go once none holds it.
+    if (font_) DeleteObject(font_);
+    if (boldFont_) DeleteObject(boldFont_);
+    for (HICON glyph : glyphs_) DestroyIcon(glyph);
+    font_ = font;
+    boldFont_ = boldFont;
+    glyphs_ = std::move(glyphs);
 }
 
 HWND MainControls::Create(const ControlRow& row) {
@@ -123,19 +153,9 @@ HWND MainControls::Create(const ControlRow& row) {
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS | kind.style;
     if (row.kind != ControlKind::Panel) style |= WS_VISIBLE;
     if (row.tabStop) style |= WS_TABSTOP;
-    auto scale = [&](int pixels) { return MulDiv(pixels, dpi_, 96); };
-    HWND hwnd = CreateWindowExW(kind.exStyle, kind.windowClass, Widen(row.text).c_str(), style, scale(row.left),
-                                scale(row.top), scale(row.width), scale(row.height), parent,
+    // Placed, and given its font, by the layout at the window's resolution.
+    HWND hwnd = CreateWindowExW(kind.exStyle, kind.windowClass, Widen(row.text).c_str(), style, 0, 0, 0, 0, parent,
                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(row.id)), instance_, nullptr);
-    const bool bold = row.kind == ControlKind::ResultLabel;
-    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(bold ? boldFont_ : font_), FALSE);
-    if (row.kind == ControlKind::Label) FitToText(hwnd);
-    if (row.kind == ControlKind::ToolButton) {
-        const int size = GetSystemMetrics(SM_CXSMICON);
-        icons_.push_back(
-            static_cast<HICON>(LoadImageW(instance_, Widen(row.resource).c_str(), IMAGE_ICON, size, size, 0)));
-        SetToolButtonGlyph(hwnd, icons_.back());
-    }
     if (row.hint) {
         WideString text = Widen(row.hint);
         TOOLINFOW tool{};

@@ -24,8 +24,9 @@ constexpr UINT_PTR kBlinkTimerId = 1;
 
 class MainControls {
 public:
-    // Creates every control of the layout in the main window.
-    MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialog1);
+    // Creates every control of the layout in the main window, laid out at
+    // the given resolution.
+    MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialog1, int dpi);
     ~MainControls();
     MainControls(const MainControls&) = delete;
     MainControls& operator=(const MainControls&) = delete;
@@ -41,6 +42,10 @@ public:
     Win32Label* LinkOf(HWND control);
     Win32Timer& Timer() { return timer_; }
 
+    // Places every control, with its font, glyph or image, for a screen of
+    // this resolution.
+    void LayOut(int dpi);
+
 private:
     HWND Create(const ControlRow& row);
     // Names and roles for assistive technology where the window texts fall short.
@@ -48,10 +53,10 @@ private:
 
     HINSTANCE instance_;
     HWND main_;
-    int dpi_;
-    HFONT font_;
-    HFONT boldFont_;
-    std::vector<HICON> icons_;
+    HFONT font_ = nullptr;
+    HFONT boldFont_ = nullptr;
+    std::vector<HICON> glyphs_;
+    std::vector<HWND> windows_;  // by row of the layout
     HWND panel2_ = nullptr;
     HWND notice_ = nullptr;
     HWND tooltip_ = nullptr;

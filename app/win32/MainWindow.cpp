@@ -3,6 +3,7 @@
 #include "app/ControlIds.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
+#include "base/win32/Dpi.h"
 #include "base/win32/Guard.h"
 #include "base/win32/LinkLabel.h"
 #include "base/win32/ToolButton.h"
@@ -14,8 +15,7 @@ namespace fortuva::win32 {
 
 namespace {
 
-HICON LoadMainIcon(HINSTANCE instance, int metric) {
-    const int size = GetSystemMetrics(metric);
+HICON LoadMainIcon(HINSTANCE instance, int size) {
     return static_cast<HICON>(LoadImageW(instance, L"" ResourceName(RES_MAIN_ICON), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
 }
 
@@ -30,25 +30,28 @@ MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, TApplication
     : instance_(instance),
       platform_(platform),
       application_(application),
-      bigIcon_(LoadMainIcon(instance, SM_CXICON)),
-      smallIcon_(LoadMainIcon(instance, SM_CXSMICON)) {
+      bigIcon_(LoadMainIcon(instance, GetSystemMetrics(SM_CXICON))),
+      smallIcon_(LoadMainIcon(instance, GetSystemMetrics(SM_CXSMICON))) {
     RegisterClasses(instance_, bigIcon_, smallIcon_);
     applicationWindow_ = std::make_unique<ApplicationWindow>(instance_, application_.Title());
-    // Until the main window is made, message boxes are the application
-    // window's.
+    // The program is on the taskbar from its first notice on; until the main
+    // window is shown, message boxes are the application window's.
+    applicationWindow_->ShowOnTaskbar();
     platform_.SetOwners(nullptr, applicationWindow_->Handle());
 }
 
 void MainWindow::CreateForm() {
-    // Sized and placed when first shown.
+    // Made where it will be shown, mid-desktop, so that it is laid out at
+    // that monitor's resolution; sized and placed when first shown.
     CreateWindowExW(WS_EX_CONTROLPARENT, ids::kMainWindowClass, Widen(kWaitingCaption).c_str(),
-                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT,
-                    CW_USEDEFAULT, applicationWindow_->Handle(), nullptr, instance_, this);
+                    WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, GetSystemMetrics(SM_CXSCREEN) / 2,
+                    GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, applicationWindow_->Handle(), nullptr, instance_, this);
+    dpi_ = WindowDpi(main_);
     applicationWindow_->SetMain(main_);
     platform_.SetOwners(main_, applicationWindow_->Handle());
     fileDialog_.SetOwner(main_);
     shell_.SetOwner(main_);
-    controls_ = std::make_unique<MainControls>(instance_, main_, openDialog1_);
+    controls_ = std::make_unique<MainControls>(instance_, main_, openDialog1_, dpi_);
     form_ = std::make_unique<TMainForm>(
         controls_->FormControls(), TMainFormServices{platform_, files_, application_, sound_, version_, shell_});
 }
@@ -56,8 +59,8 @@ void MainWindow::CreateForm() {
 MainWindow::~MainWindow() {
     form_.reset();
     controls_.reset();
-    if (bigIcon_) DestroyIcon(bigIcon_);
-    if (smallIcon_) DestroyIcon(smallIcon_);
+    for (HICON icon : {bigIcon_, smallIcon_, windowBigIcon_, windowSmallIcon_})
+        if (icon) DestroyIcon(icon);
 }
 
 void MainWindow::RegisterClasses(HINSTANCE instance, HICON bigIcon, HICON smallIcon) {
@@ -68,17 +71,28 @@ void MainWindow::RegisterClasses(HINSTANCE instance, HICON bigIcon, HICON smallI
     RegisterLinkLabelClass(instance);
 }
 
+void MainWindow::SetWindowIcons(int dpi) {
+    HICON big = LoadMainIcon(instance_, SystemMetricAt(SM_CXICON, dpi));
+    HICON small = LoadMainIcon(instance_, SystemMetricAt(SM_CXSMICON, dpi));
+    for (HWND window : {main_, applicationWindow_->Handle()}) {
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+    }
+    for (HICON icon : {windowBigIcon_, windowSmallIcon_})
+        if (icon) DestroyIcon(icon);
+    windowBigIcon_ = big;
+    windowSmallIcon_ = small;
+}
+
 void MainWindow::PlaceAndShow() {
-    const int dpi = ScreenDpi();
-    RECT frame{0, 0, MulDiv(kClientWidth, dpi, 96), MulDiv(kClientHeight, dpi, 96)};
-    AdjustWindowRectEx(&frame, static_cast<DWORD>(GetWindowLongW(main_, GWL_STYLE)), FALSE,
-                       static_cast<DWORD>(GetWindowLongW(main_, GWL_EXSTYLE)));
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
-    int x = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    int y = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
-    SetWindowPos(main_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    applicationWindow_->Show();
+    SizeClientArea(main_, {ScaledAt(kClientWidth, dpi_), ScaledAt(kClientHeight, dpi_)}, dpi_);
+    RECT frame;
+    GetWindowRect(main_, &frame);
+    const int x = (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2;
+    const int y = (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2;
+    SetWindowPos(main_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SetWindowIcons(dpi_);
+    applicationWindow_->StandFor();
     ShowWindow(main_, SW_SHOW);
     SetForegroundWindow(main_);
 }
@@ -192,6 +206,27 @@ void MainWindow::OnSysColorChange() {
     RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
+    if (!controls_) return;
+    dpi_ = dpi;
+    // Where the system suggests, at the size the layout takes there.
+    const POINT topLeft{suggested.left, suggested.top};
+    SizeClientArea(main_, {ScaledAt(kClientWidth, dpi), ScaledAt(kClientHeight, dpi)}, dpi, &topLeft);
+    controls_->LayOut(dpi);
+    SetWindowIcons(dpi);
+    RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+}
+
+void MainWindow::OnClose() {
+    // While a dialog is open, the check or the command behind it is still
+    // running: as for any window a dialog has disabled, the dialog comes
+    // forward, and nothing closes under it.
+    if (applicationWindow_->InDialog())
+        applicationWindow_->BringForward();
+    else
+        DestroyWindow(main_);
+}
+
 void MainWindow::OnDestroy() {
     if (controls_) controls_->Timer().SetEnabled(false);
     DestroyWindow(applicationWindow_->Handle());
@@ -216,7 +251,11 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
     case WM_WINDOWPOSCHANGED: applicationWindow_->Follow(); break;
-    case WM_CLOSE: DestroyWindow(main_); return 0;
+    // Disabled, it is the owner of an open dialog: the taskbar's window is
+    // disabled with it, as a dialog's owner is.
+    case WM_ENABLE: applicationWindow_->SetInDialog(wParam == FALSE); return 0;
+    case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
+    case WM_CLOSE: OnClose(); return 0;
     case WM_DESTROY: OnDestroy(); return 0;
     }
     return DefWindowProcW(main_, message, wParam, lParam);

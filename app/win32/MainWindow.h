@@ -27,6 +27,8 @@ public:
 
 private:
     static void RegisterClasses(HINSTANCE instance, HICON bigIcon, HICON smallIcon);
+    // The main window's and the taskbar's icons, drawn for that resolution.
+    void SetWindowIcons(int dpi);
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
@@ -40,6 +42,8 @@ private:
     void OnTimer(WPARAM id);
     bool OnActivate(WPARAM state);
     void OnSysColorChange();
+    void OnDpiChanged(int dpi, const RECT& suggested);
+    void OnClose();
     void OnDestroy();
     // A key for the form's shortcuts, before the dialog keys; true when taken.
     bool OnShortcut(const MSG& message);
@@ -49,8 +53,11 @@ private:
     TApplication& application_;
     HICON bigIcon_ = nullptr;
     HICON smallIcon_ = nullptr;
+    HICON windowBigIcon_ = nullptr;
+    HICON windowSmallIcon_ = nullptr;
     std::unique_ptr<ApplicationWindow> applicationWindow_;
     HWND main_ = nullptr;
+    int dpi_ = 96;  // of the monitor the main window stands on
     HWND focus_ = nullptr;  // the focused control while the window is inactive
 
     Win32FileSystem files_;

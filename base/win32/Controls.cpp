@@ -71,13 +71,6 @@ void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC proced
     RegisterClassExW(&wc);
 }
 
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
-
 void FitToText(HWND label) {
     WideString text = WindowTextW(label);
     HDC dc = GetDC(label);
@@ -98,7 +91,7 @@ void Win32Label::SetCaption(const std::string& caption) {
 void Win32Label::Repaint() { UpdateWindow(hwnd_); }
 
 void Win32Label::SetLook(TColor fontColor, bool underline, bool handCursor) {
-    SetLinkLook(hwnd_, ColorRef(fontColor), underline, handCursor);
+    SetLinkLook(hwnd_, fontColor, underline, handCursor);
 }
 
 std::string Win32GroupBox::Caption() const { return WindowText(hwnd_); }
@@ -127,13 +120,22 @@ Win32Image::~Win32Image() {
     if (icon_) DestroyIcon(icon_);
 }
 
-void Win32Image::ShowMainIcon() {
+void Win32Image::LoadIconAtSize() {
     RECT area;
     GetClientRect(hwnd_, &area);
-    if (!icon_)
-        icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), mainIcon_.c_str(), IMAGE_ICON, area.right,
-                                              area.bottom, LR_DEFAULTCOLOR));
-    SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon_), 0);
+    HICON icon = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), mainIcon_.c_str(), IMAGE_ICON, area.right, area.bottom, LR_DEFAULTCOLOR));
+    SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
+    if (icon_) DestroyIcon(icon_);
+    icon_ = icon;
+}
+
+void Win32Image::ShowMainIcon() {
+    if (!icon_) LoadIconAtSize();
+}
+
+void Win32Image::FitIcon() {
+    if (icon_) LoadIconAtSize();
 }
 
 void Win32Timer::SetEnabled(bool enabled) {

@@ -87,8 +87,13 @@ public:
         : TImage(std::move(name)), hwnd_(hwnd), mainIcon_(std::move(mainIcon)) {}
     ~Win32Image() override;
     void ShowMainIcon() override;
+    // A shown icon is loaded again at the image's size, which follows the
+    // screen's resolution.
+    void FitIcon();
 
 private:
+    void LoadIconAtSize();
+
     HWND hwnd_;
     WideString mainIcon_;
     HICON icon_ = nullptr;
@@ -126,9 +131,6 @@ std::string WindowText(HWND hwnd);
 // A window class of ours: the arrow cursor over the button-face colour.
 void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON bigIcon = nullptr,
                          HICON smallIcon = nullptr);
-
-// The screen's logical dots per inch; the layout is given for 96.
-int ScreenDpi();
 
 // Sizes a label to its text in its own font.
 void FitToText(HWND label);

@@ -13,7 +13,7 @@ const wchar_t kLinkLabelClass[] = L"FortuvaLinkLabel";
 namespace {
 
 struct LinkState {
-    COLORREF color = GetSysColor(COLOR_WINDOWTEXT);
+    TColor color = TColor::WindowText;
     bool underline = false;
     bool hand = false;
     bool inside = false;
@@ -24,6 +24,14 @@ LinkState* StateOf(HWND hwnd) { return reinterpret_cast<LinkState*>(GetWindowLon
 
 void Notify(HWND hwnd, WORD code) {
     SendMessageW(GetParent(hwnd), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(hwnd), code), reinterpret_cast<LPARAM>(hwnd));
+}
+
+// Drawn on button face, a link's window-text colour is the scheme's text
+// colour for button face: the two are one in the standard schemes, and only
+// the latter stays readable where a scheme sets them apart. Taken at every
+// paint, so that a new scheme shows at once.
+COLORREF TextColorOf(TColor color) {
+    return color == TColor::WindowText ? TextColorOn(TColor::BtnFace) : ColorRef(color);
 }
 
 HFONT FontOf(HWND hwnd) { return reinterpret_cast<HFONT>(GetPropW(hwnd, L"FortuvaFont")); }
@@ -50,7 +58,7 @@ void Paint(HWND hwnd, LinkState& state) {
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
     HGDIOBJ old = SelectObject(dc, DrawingFont(hwnd, state));
     SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, state.color);
+    SetTextColor(dc, TextColorOf(state.color));
     DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &r, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
     SelectObject(dc, old);
     EndPaint(hwnd, &ps);
@@ -69,6 +77,9 @@ LRESULT OnMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
         RemovePropW(hwnd, L"FortuvaFont");
         break;
     case WM_SETFONT:
+        // The underlined font is made anew from the new one when needed.
+        if (state->underlined) DeleteObject(state->underlined);
+        state->underlined = nullptr;
         SetPropW(hwnd, L"FortuvaFont", reinterpret_cast<HANDLE>(wParam));
         FitToText(hwnd);
         return 0;
@@ -126,7 +137,7 @@ void RegisterLinkLabelClass(HINSTANCE instance) {
     RegisterClassExW(&wc);
 }
 
-void SetLinkLook(HWND link, COLORREF color, bool underline, bool handCursor) {
+void SetLinkLook(HWND link, TColor color, bool underline, bool handCursor) {
     LinkState* state = StateOf(link);
     if (!state) return;
     state->color = color;

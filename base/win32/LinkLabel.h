@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "base/Controls.h"
+
 namespace fortuva::win32 {
 
 extern const wchar_t kLinkLabelClass[];
@@ -15,6 +17,6 @@ constexpr WORD kLinkClick = BN_CLICKED;
 
 void RegisterLinkLabelClass(HINSTANCE instance);
 
-void SetLinkLook(HWND link, COLORREF color, bool underline, bool handCursor);
+void SetLinkLook(HWND link, TColor color, bool underline, bool handCursor);
 
 }  // namespace fortuva::win32

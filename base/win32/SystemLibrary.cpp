@@ -48,10 +48,14 @@ void RestrictLibrarySearch() {
         SetDllDirectoryW(L"");
 }
 
-FARPROC SystemProcAddress(const wchar_t* library, const char* function) {
+FARPROC SystemProcAddressIfAny(const wchar_t* library, const char* function) {
     HMODULE module = GetModuleHandleW(library);
     if (!module) module = LoadFromSystemFolder(library);
-    FARPROC proc = module ? GetProcAddress(module, function) : nullptr;
+    return module ? GetProcAddress(module, function) : nullptr;
+}
+
+FARPROC SystemProcAddress(const wchar_t* library, const char* function) {
+    FARPROC proc = SystemProcAddressIfAny(library, function);
     if (!proc) throw Exception(Narrow(library) + " " + function + kNotFoundInLibrary);
     return proc;
 }

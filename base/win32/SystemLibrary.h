@@ -16,10 +16,17 @@ void RestrictLibrarySearch();
 
 // Throws when the library or the function cannot be had.
 FARPROC SystemProcAddress(const wchar_t* library, const char* function);
+// For a function older systems lack: nullptr when it cannot be had.
+FARPROC SystemProcAddressIfAny(const wchar_t* library, const char* function);
 
 template <typename Function>
 Function SystemProc(const wchar_t* library, const char* function) {
     return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemProcAddress(library, function)));
+}
+
+template <typename Function>
+Function SystemProcIfAny(const wchar_t* library, const char* function) {
+    return reinterpret_cast<Function>(reinterpret_cast<void*>(SystemProcAddressIfAny(library, function)));
 }
 
 }  // namespace fortuva::win32

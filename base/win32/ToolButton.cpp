@@ -10,6 +10,7 @@ namespace {
 
 struct ButtonState {
     HICON glyph = nullptr;
+    int glyphSize = 0;
     bool hot = false;
     bool pressed = false;
 };
@@ -35,7 +36,7 @@ void Paint(HWND hwnd, const ButtonState& state) {
         DrawEdge(dc, &r, BDR_RAISEDINNER, BF_RECT);
     }
     if (state.glyph) {
-        int size = GetSystemMetrics(SM_CXSMICON);
+        const int size = state.glyphSize;
         int shift = (state.pressed && state.hot) ? 1 : 0;
         DrawIconEx(dc, (r.right - size) / 2 + shift, (r.bottom - size) / 2 + shift, state.glyph, size, size, 0,
                    nullptr, DI_NORMAL);
@@ -116,8 +117,11 @@ void RegisterToolButtonClass(HINSTANCE instance) {
     RegisterClassExW(&wc);
 }
 
-void SetToolButtonGlyph(HWND button, HICON glyph) {
-    if (ButtonState* state = StateOf(button)) state->glyph = glyph;
+void SetToolButtonGlyph(HWND button, HICON glyph, int size) {
+    if (ButtonState* state = StateOf(button)) {
+        state->glyph = glyph;
+        state->glyphSize = size;
+    }
     InvalidateRect(button, nullptr, TRUE);
 }
 

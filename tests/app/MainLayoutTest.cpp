@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <set>
 #include <string>
 
@@ -48,6 +49,25 @@ TEST(MainLayout, NamesAndIdsAreUniqueAndTheBlinkTicksEvery500Ms) {
         EXPECT_TRUE(idList.insert(kMainLayout[i].id).second) << kMainLayout[i].name;
     }
     EXPECT_EQ(kTimerIntervalMs, 500u);
+}
+
+// On a screen of another resolution the font's pixel height follows it,
+// rounded to whole pixels, and every length follows the font, so that the
+// texts keep fitting their boxes.
+TEST(MainLayout, AtAnotherResolutionEveryLengthGrowsWithTheFontsPixelHeight) {
+    const ControlRow* edit1 = Row("Edit1");
+    ASSERT_NE(edit1, nullptr);
+    const Bounds at96 = BoundsAt(*edit1, 96);
+    EXPECT_EQ((std::array<int, 4>{at96.left, at96.top, at96.width, at96.height}), (std::array<int, 4>{8, 24, 129, 20}));
+    const Bounds at144 = BoundsAt(*edit1, 144);
+    EXPECT_EQ((std::array<int, 4>{at144.left, at144.top, at144.width, at144.height}),
+              (std::array<int, 4>{12, 36, 194, 30}));
+    EXPECT_EQ(FontPixelsAt(144), 18);
+    EXPECT_EQ(ScaledAt(kClientWidth, 144), 566);
+    EXPECT_EQ(ScaledAt(kGlyphPixels, 120), 20);
+    // At 110 dots per inch the font is 14 pixels high, not 13.75.
+    EXPECT_EQ(FontPixelsAt(110), 14);
+    EXPECT_EQ(ScaledAt(kClientWidth, 110), 440);
 }
 
 }  // namespace

@@ -16,6 +16,8 @@ TEST(Thumbnail, FitsTheRoomByItsTighterSideAndIsNeverEnlarged) {
     EXPECT_EQ(FitWithin({383, 206}, {300, 100}), (Extent{185, 100}));
     EXPECT_EQ(FitWithin({383, 206}, {1000, 1000}), (Extent{383, 206}));
     EXPECT_EQ(FitWithin({383, 0}, {200, 120}), (Extent{1, 1}));
+    // However narrow the room, no side of the picture comes to nothing.
+    EXPECT_EQ(FitWithin({10000, 10}, {200, 120}), (Extent{200, 1}));
 }
 
 }  // namespace

@@ -282,6 +282,20 @@ void AppUnderTest::Close() const {
     }
 }
 
+bool AppUnderTest::MoveToMonitor(HWND window, int dpi, const RECT& suggested) const {
+    // The message carries a pointer, which Wine passes on as it is: the
+    // rectangle must lie at that address in the program's memory.
+    void* remote = VirtualAllocEx(process_, nullptr, sizeof suggested, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote) Fail("cannot place the rectangle in the program's memory");
+    DWORD_PTR ignored = 0;
+    const bool handled = WriteProcessMemory(process_, remote, &suggested, sizeof suggested, nullptr) &&
+                         SendMessageTimeoutW(window, WM_DPICHANGED, MAKEWPARAM(dpi, dpi),
+                                             reinterpret_cast<LPARAM>(remote), SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                                             &ignored);
+    VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+    return handled;
+}
+
 // ---- Windows -----------------------------------------------------------
 
 HWND FindWindowOf(DWORD pid, const std::wstring& className, const std::wstring& title) {
@@ -483,9 +497,14 @@ COLORREF BackgroundOf(HWND control) {
 
 std::set<COLORREF> ColoursDrawnIn(HWND control) {
     const SIZE size = ClientSize(control);
+    return ColoursDrawnIn(control, RECT{0, 0, size.cx, size.cy});
+}
+
+std::set<COLORREF> ColoursDrawnIn(HWND control, const RECT& area) {
+    const SIZE size{area.right - area.left, area.bottom - area.top};
     std::set<COLORREF> colours;
     if (size.cx <= 0 || size.cy <= 0) return colours;
-    const POINT origin = ToScreen(control, 0, 0);
+    const POINT origin = ToScreen(control, area.left, area.top);
     // One copy of the area, not a question to the screen per pixel.
     BITMAPINFO format{};
     format.bmiHeader.biSize = sizeof(format.bmiHeader);
@@ -511,6 +530,7 @@ std::set<COLORREF> ColoursDrawnIn(HWND control) {
     if (GetGUIThreadInfo(GetWindowThreadProcessId(control, nullptr), &thread) && thread.hwndCaret == control) {
         caret = thread.rcCaret;
         InflateRect(&caret, 1, 1);
+        OffsetRect(&caret, -area.left, -area.top);
     }
     const auto* pixels = static_cast<const DWORD*>(bits);
     for (int y = 0; y < size.cy; ++y) {

@@ -95,6 +95,10 @@ public:
     HWND Focus() const;
     // Asks the main window to close, as its close button does.
     void Close() const;
+    // Tells a window of the program that it now stands on a monitor of this
+    // resolution, as Windows does when it is moved to one, with the
+    // rectangle Windows suggests for it there; true once it has been handled.
+    bool MoveToMonitor(HWND window, int dpi, const RECT& suggested) const;
 
 private:
     HANDLE process_ = nullptr;
@@ -162,9 +166,10 @@ COLORREF PixelAt(HWND window, int x, int y);
 // clear of left-aligned text.
 COLORREF BackgroundOf(HWND control);
 
-// Every colour drawn on screen in the control's client area, the caret
-// (which blinks) left out.
+// Every colour drawn on screen in the control's client area, or in a part
+// of it, the caret (which blinks) left out.
 std::set<COLORREF> ColoursDrawnIn(HWND control);
+std::set<COLORREF> ColoursDrawnIn(HWND control, const RECT& area);
 
 // Sets system colours, with which every program of the session then draws,
 // and puts the earlier ones back when destroyed. Until then the earlier ones

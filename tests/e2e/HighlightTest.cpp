@@ -9,6 +9,7 @@
 
 #include "app/ControlIds.h"
 #include "tests/e2e/Driver.h"
+#include "tests/e2e/Layout.h"
 
 namespace fortuva::e2e {
 namespace {
@@ -121,13 +122,14 @@ struct Scheme {
     std::vector<std::pair<int, COLORREF>> colours;
 };
 
-// Whether the control shows anything but its background colour.
-::testing::AssertionResult ShowsText(HWND control, const char* what) {
+// Whether the control shows anything but its background colour, in the
+// part of it given or in all of it.
+::testing::AssertionResult ShowsText(HWND control, const char* what, const RECT* area = nullptr) {
     COLORREF background = 0;
     std::set<COLORREF> drawn;
     if (WaitUntil([&] {
             background = BackgroundOf(control);
-            drawn = ColoursDrawnIn(control);
+            drawn = area ? ColoursDrawnIn(control, *area) : ColoursDrawnIn(control);
             drawn.erase(background);
             return !drawn.empty();
         }, Millis{2000}))
@@ -139,6 +141,15 @@ struct Scheme {
                                          << "\" is drawn in its background colour " << colour << " only";
 }
 
+// A text of the window and where it is read: in all of its control, or
+// only where nothing but the text is drawn (the upper part of a frame's
+// caption, above the frame's line, and a check box's text beside its box).
+struct Reading {
+    int id;
+    const char* what;
+    RECT area;  // at 96 dots per inch; empty: the whole control
+};
+
 TEST(ColourSchemes, EveryTextStandsOutFromItsBackground) {
     constexpr COLORREF kBlack = RGB(0, 0, 0), kWhite = RGB(255, 255, 255);
     const std::vector<std::pair<int, COLORREF>> before = {
@@ -149,9 +160,38 @@ TEST(ColourSchemes, EveryTextStandsOutFromItsBackground) {
         // As the high-contrast black scheme sets them.
         {"dark", {{COLOR_WINDOW, kBlack}, {COLOR_WINDOWTEXT, kWhite}, {COLOR_BTNFACE, kBlack},
                   {COLOR_BTNTEXT, kWhite}, {COLOR_GRAYTEXT, RGB(63, 242, 63)}}},
-        // Dark text boxes on light buttons: window text is the button face.
+        // Dark text boxes on light buttons: window text is the button face,
+        // so that a text drawn in the one on the other vanishes.
         {"dark boxes on light buttons", {{COLOR_WINDOW, kBlack}, {COLOR_WINDOWTEXT, kWhite}, {COLOR_BTNFACE, kWhite},
                                          {COLOR_BTNTEXT, kBlack}, {COLOR_GRAYTEXT, RGB(128, 128, 128)}}},
+    };
+    // The boxes' texts, in every scheme.
+    const Reading boxes[] = {
+        {ids::Edit1, "the entry box's", {}},
+        {ids::Label2, "the result", {}},
+    };
+    // The rest where window text and button text differ, so that a text
+    // drawn in the one that is not its background's shows.
+    const Reading mainArea[] = {
+        {ids::Label1, "the prompt", {}},
+        {ids::GroupBoxId(0), "the first prize's caption", {0, 0, 60, 5}},
+        {ids::GroupBoxId(1), "the second prize's caption", {0, 0, 60, 5}},
+        {ids::GroupBoxId(2), "the third prize's caption", {0, 0, 60, 5}},
+        {ids::GroupBoxId(3), "the fourth prize's caption", {0, 0, 60, 5}},
+        {ids::CheckBox1, "the option's", {20, 0, 153, 17}},
+    };
+    const Reading aboutPanel[] = {
+        {ids::L01, "the product label", {}},       {ids::Label6, "the credits", {}},
+        {ids::Label4, "the system author's title", {}}, {ids::Label5, "the voice author's title", {}},
+        {ids::LMail, "a mail link", {}},           {ids::LURL, "a web link", {}},
+        {ids::LMail1, "a mail link", {}},          {ids::LURL1, "a web link", {}},
+        {ids::Label7, "the notice", {}},           {ids::Button2, "the close button", {}},
+    };
+    auto read = [](HWND main, const Reading& reading) {
+        HWND control = Control(main, reading.id);
+        if (IsRectEmpty(&reading.area)) return ShowsText(control, reading.what);
+        const RECT area{Px(reading.area.left), Px(reading.area.top), Px(reading.area.right), Px(reading.area.bottom)};
+        return ShowsText(control, reading.what, &area);
     };
     for (const Scheme& scheme : schemes) {
         SCOPED_TRACE(scheme.name);
@@ -168,10 +208,16 @@ TEST(ColourSchemes, EveryTextStandsOutFromItsBackground) {
             ASSERT_TRUE(TypeChars(entry, L"99"));
             // One digit stays in the entry box.
             ASSERT_TRUE(TypeChars(entry, L"4"));
-            EXPECT_TRUE(ShowsText(entry, "the entry box's"));
-            EXPECT_TRUE(ShowsText(Control(main, ids::Label2), "the result"));
+            for (const Reading& reading : boxes) EXPECT_TRUE(read(main, reading));
             for (std::size_t i = 0; i < 8; ++i)
                 EXPECT_TRUE(ShowsText(Control(main, ids::SlotId(i)), ("slot " + std::to_string(i)).c_str()));
+            const bool textsDiffer = scheme.colours[1].second != scheme.colours[3].second;
+            if (textsDiffer) {
+                for (const Reading& reading : mainArea) EXPECT_TRUE(read(main, reading));
+                Click(Control(main, ids::SpeedButton2));
+                ASSERT_TRUE(WaitUntil([&] { return IsVisible(Control(main, ids::Panel2)); }));
+                for (const Reading& reading : aboutPanel) EXPECT_TRUE(read(main, reading));
+            }
         }
         // Nothing of the scheme stays for the tests after.
         for (const auto& [element, colour] : before) EXPECT_EQ(GetSysColor(element), colour) << "element " << element;

@@ -5,6 +5,7 @@
 
 #include "app/ControlIds.h"
 #include "tests/e2e/Driver.h"
+#include "tests/e2e/Layout.h"
 
 namespace fortuva::e2e {
 namespace {
@@ -26,23 +27,6 @@ const std::string kYearFile =
     "05\r\n"
     "38\r\n"
     "56\r\n";
-
-// The layout is laid out for 96 dots per inch and scales with the screen.
-int Px(int pixels) {
-    HDC screen = GetDC(nullptr);
-    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return MulDiv(pixels, dpi, 96);
-}
-
-using Box = std::array<int, 4>;  // left, top, width, height
-
-Box Scaled(const Box& box) { return {Px(box[0]), Px(box[1]), Px(box[2]), Px(box[3])}; }
-
-Box PlaceOn(HWND main, HWND control) {
-    const RECT r = ClientRectOnParent(control, main);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 std::wstring SlotText(HWND main, std::size_t i) { return Text(Control(main, ids::SlotId(i))); }
 
@@ -99,8 +83,8 @@ TEST(Startup, MainWindowLayout) {
     ASSERT_NE(main, nullptr);
 
     const SIZE client = ClientSize(main);
-    EXPECT_EQ(client.cx, Px(377));
-    EXPECT_EQ(client.cy, Px(177));
+    EXPECT_EQ(client.cx, Px(kClientWidth));
+    EXPECT_EQ(client.cy, Px(kClientHeight));
     // Fixed size; only the system menu and close button on the caption.
     const LONG style = GetWindowLongW(main, GWL_STYLE);
     EXPECT_TRUE(style & WS_SYSMENU);
@@ -111,33 +95,7 @@ TEST(Startup, MainWindowLayout) {
     EXPECT_NEAR(frame.left + frame.right, GetSystemMetrics(SM_CXSCREEN), 2);
     EXPECT_NEAR(frame.top + frame.bottom, GetSystemMetrics(SM_CYSCREEN), 2);
 
-    struct Expected {
-        const char* name;
-        int id;
-        const wchar_t* text;  // nullptr: not checked
-        Box box;
-    };
-    const Expected controls[] = {
-        {"Edit1", ids::Edit1, L"", {8, 24, 129, 20}},
-        {"GroupBox1", ids::GroupBoxId(0), L"一等", {144, 0, 113, 73}},
-        {"GroupBox2", ids::GroupBoxId(1), L"二等", {264, 0, 113, 73}},
-        {"GroupBox3", ids::GroupBoxId(2), L"三等", {144, 80, 113, 73}},
-        {"GroupBox4", ids::GroupBoxId(3), L"四等", {264, 80, 113, 97}},
-        {"Edit2", ids::SlotId(0), nullptr, {160, 16, 89, 20}},
-        {"Edit3", ids::SlotId(1), nullptr, {160, 40, 89, 20}},
-        {"Edit4", ids::SlotId(2), nullptr, {280, 16, 89, 20}},
-        {"Edit5", ids::SlotId(3), nullptr, {160, 96, 89, 20}},
-        {"Edit6", ids::SlotId(4), nullptr, {160, 120, 89, 20}},
-        {"Edit7", ids::SlotId(5), nullptr, {280, 96, 89, 20}},
-        {"Edit8", ids::SlotId(6), nullptr, {280, 120, 89, 20}},
-        {"Edit9", ids::SlotId(7), nullptr, {280, 144, 89, 20}},
-        {"Panel1", ids::Panel1, nullptr, {0, 72, 137, 81}},
-        {"Label2", ids::Label2, L"", {2, 74, 133, 77}},
-        {"CheckBox1", ids::CheckBox1, L"確認ダイアログを出さない", {0, 160, 153, 17}},
-        {"SpeedButton1", ids::SpeedButton1, nullptr, {112, 48, 23, 22}},
-        {"SpeedButton2", ids::SpeedButton2, nullptr, {8, 48, 23, 22}},
-    };
-    for (const Expected& c : controls) {
+    for (const ExpectedControl& c : kMainArea) {
         SCOPED_TRACE(c.name);
         HWND control = Control(main, c.id);
         ASSERT_NE(control, nullptr);
@@ -146,7 +104,7 @@ TEST(Startup, MainWindowLayout) {
         if (c.text) {
             EXPECT_EQ(Text(control), c.text);
         }
-        EXPECT_EQ(PlaceOn(main, control), Scaled(c.box));
+        EXPECT_EQ(PlaceOn(main, control), ScaledAt(c.box, ScreenDpi()));
     }
 
     // The prompt is sized to its text; only its place is fixed.

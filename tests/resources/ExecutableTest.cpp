@@ -143,9 +143,16 @@ TEST_F(Executable, ManifestAsksForDpiAwarenessAndCommonControls6) {
     const auto source = ReadFile(FORTUVA_MANIFEST);
     EXPECT_EQ(xml, std::string(source.begin(), source.end()));
 
-    const auto dpi = xml.find("<dpiAware>");
-    ASSERT_NE(dpi, std::string::npos);
-    EXPECT_EQ(xml.compare(xml.find_first_not_of(" \t\r\n", dpi + 10), 4, "true"), 0);
+    // Sharp on every monitor from Windows 10 on, at the system's resolution
+    // before, where only the older setting is read.
+    auto value = [&](const std::string& element) {
+        const auto open = xml.find("<" + element + " ");
+        if (open == std::string::npos) return std::string("(missing)");
+        const auto start = xml.find('>', open) + 1;
+        return xml.substr(start, xml.find('<', start) - start);
+    };
+    EXPECT_EQ(value("dpiAware"), "true");
+    EXPECT_EQ(value("dpiAwareness"), "PerMonitorV2, System");
     bool commonControls = false;
     for (auto at = xml.find("<assemblyIdentity"); at != std::string::npos; at = xml.find("<assemblyIdentity", at + 1)) {
         const std::string tag = xml.substr(at, xml.find('>', at) - at);

@@ -1,0 +1,25 @@
+// The screen resolution a window is shown at. From Windows 10 (1607) on,
+// each monitor has its own and a window moved to another monitor is told
+// of it; before, one resolution holds for the whole desktop.
+#pragma once
+
+#include <windows.h>
+
+namespace fortuva::win32 {
+
+// The desktop's logical dots per inch; the layout is given for 96.
+int ScreenDpi();
+
+// The dots per inch of the monitor the window stands on, or the desktop's
+// where the system has only that.
+int WindowDpi(HWND window);
+
+// A system metric (an icon's size, ...) at that resolution.
+int SystemMetricAt(int index, int dpi);
+
+// Sizes the window so that its client area is this large under a frame
+// drawn at that resolution; its top-left corner moves where given, or else
+// stays.
+void SizeClientArea(HWND window, SIZE client, int dpi, const POINT* topLeft = nullptr);
+
+}  // namespace fortuva::win32

@@ -1,0 +1,80 @@
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "app/ControlIds.h"
+#include "tests/e2e/Driver.h"
+#include "tests/e2e/Layout.h"
+
+namespace fortuva::e2e {
+namespace {
+
+constexpr char kYearFile[] = "123456\r\n654321\r\n4567\r\n0123\r\n3210\r\n05\r\n37\r\n56\r\n";
+
+// The height of an edit's line, which follows its font.
+int LineHeight(HWND edit) {
+    RECT line{};
+    DWORD_PTR ignored = 0;
+    SendMessageTimeoutW(edit, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&line), SMTO_ABORTIFHUNG, 5000, &ignored);
+    return line.bottom - line.top;
+}
+
+// The whole main area, and the about panel shown over it, stand where the
+// layout puts them at that resolution, in a client area of the layout's size.
+void ExpectLaidOutAt(HWND main, int dpi) {
+    SCOPED_TRACE(std::to_string(dpi) + " dots per inch");
+    const SIZE client = ClientSize(main);
+    EXPECT_EQ(client.cx, PxAt(kClientWidth, dpi));
+    EXPECT_EQ(client.cy, PxAt(kClientHeight, dpi));
+    for (const ExpectedControl& c : kMainArea) EXPECT_EQ(PlaceOn(main, Control(main, c.id)), ScaledAt(c.box, dpi)) << c.name;
+    const Box prompt = PlaceOn(main, Control(main, ids::Label1));
+    EXPECT_EQ(prompt[0], PxAt(8, dpi));
+    EXPECT_EQ(prompt[1], PxAt(8, dpi));
+
+    HWND panel = Control(main, ids::Panel2);
+    Click(Control(main, ids::SpeedButton2));
+    ASSERT_TRUE(WaitUntil([&] { return IsVisible(panel); }));
+    EXPECT_EQ(PlaceOn(main, panel), (Box{0, 0, client.cx, client.cy}));
+    EXPECT_EQ(PlaceOn(panel, Control(main, ids::Button2)), ScaledAt({296, 32, 75, 25}, dpi));
+    EXPECT_EQ(PlaceOn(panel, Control(main, ids::Icon)), ScaledAt({8, 8, 32, 32}, dpi));
+    Click(Control(main, ids::Button2));
+    ASSERT_TRUE(WaitUntil([&] { return !IsVisible(panel); }));
+}
+
+TEST(Scale, MovedToAMonitorAt150PercentTheWindowIsLaidOutForItAndBack) {
+    TempFolder folder;
+    folder.CopyIn(FortuvaExePath());
+    folder.Write(YearFileName(), kYearFile);
+    AppUnderTest app(folder.Path());
+    HWND main = app.PassNotice();
+    ASSERT_NE(main, nullptr);
+    const int desktop = ScreenDpi();
+    HWND slot = Control(main, ids::SlotId(0));
+    const int line = LineHeight(slot);
+    RECT frame{};
+    GetWindowRect(main, &frame);
+
+    // Windows suggests a place on the new monitor and a size of its own;
+    // the window goes there, sized for its layout.
+    const int larger = desktop * 3 / 2;
+    const RECT suggested{frame.left + 20, frame.top + 10, frame.left + 20 + (frame.right - frame.left) * 3 / 2,
+                         frame.top + 10 + (frame.bottom - frame.top) * 3 / 2};
+    ASSERT_TRUE(app.MoveToMonitor(main, larger, suggested));
+    RECT moved{};
+    GetWindowRect(main, &moved);
+    EXPECT_EQ(moved.left, suggested.left);
+    EXPECT_EQ(moved.top, suggested.top);
+    ExpectLaidOutAt(main, larger);
+    EXPECT_NEAR(LineHeight(slot), line * 3 / 2, 1) << "the font did not grow with the layout";
+
+    ASSERT_TRUE(app.MoveToMonitor(main, desktop, frame));
+    ExpectLaidOutAt(main, desktop);
+    EXPECT_EQ(LineHeight(slot), line);
+    // Still checking cards.
+    HWND entry = Control(main, ids::Edit1);
+    ASSERT_TRUE(TypeChars(entry, L"99"));
+    EXPECT_EQ(Text(Control(main, ids::Label2)), L"残念です\r\n次に期待しましょう");
+}
+
+}  // namespace
+}  // namespace fortuva::e2e
