@@ -1,14 +1,21 @@
 #!/usr/bin/env python3
 """Draws Fortuva's icons and writes them as Windows .ico files.
 
+The main icon holds an image drawn for every size the program asks for at
+96, 120, 144 and 192 dpi, so that no size is left to the loader's blurry
+stretching.
+
 Pictures:
   Fortuva.ico  The main icon: a fanned stack of three white New-Year
                postcards with a thin dark outline, each with a row of red
                postal-code boxes along its top edge and red bars along its
-               bottom edge.  Entries: 16x16 and 32x32 at 256 colours
-               (palettised bitmaps with a transparency mask), 48x48 as a
-               32-bit bitmap with alpha and 256x256 as a PNG, for large
-               taskbar and Explorer views.
+               bottom edge.  16x16, 20x20 and 24x24 are pixel art whose
+               cards are offset, not turned; 32, 40, 48 and 64 turn the cards
+               with a layout on whole pixels for each size; 256x256 (large
+               taskbar and Explorer views) scales the 32x32 layout.
+               Entries: 32x32 and 16x16 at 256 colours (palettised bitmaps
+               with a transparency mask), 20, 24, 40, 48, 64 and 256 as PNG
+               with alpha.
   open.ico     Tool-button glyph for opening a winning-number file: an open
                yellow folder with a dark curved arrow at its top right.
   about.ico    Tool-button glyph for the about panel: a yellow question mark
@@ -16,12 +23,16 @@ Pictures:
   The glyphs are 16x16, 32-bit with alpha plus a mask, and a 256-colour
   copy for displays without alpha.
 
+PNG entries load on Windows Vista and later and are a fraction of the size
+of 32-bit bitmaps; the 256-colour entries stay bitmaps, as older readers
+expect.
+
 Regenerate (from the repository root; standard library only, the output is
 byte-identical on every run):
     python3 resources/icons/make-icons.py
 Add "--preview DIR" to also write PNG previews of every image on a
-checkerboard, enlarged 8x (the 256x256 picture 2x).  The PNG inside
-Fortuva.ico is zlib-compressed, so it stays identical as long as zlib does.
+checkerboard, enlarged 8x (the 256x256 picture 2x).  The PNG entries are
+zlib-compressed, so they stay identical as long as zlib does.
 """
 
 import math
@@ -124,53 +135,113 @@ LAYOUT_32 = dict(
     bars=[(2.0, 16.0, 12.0, 2.0), (2.0, 19.0, 12.0, 1.0)],
 )
 
-# At 16x16 a turned card only smudges, so the small icon fans the cards by
-# offsetting pixel-drawn ones (K outline, W paper, R red).
-CARD_16 = [
-    "KKKKKKKKKK",
-    "KWWWWWWWWK",
-    "KWRRRRRRRK",
-    "KWRWRWRWRK",
-    "KWRRRRRRRK",
-    "KWWWWWWWWK",
-    "KWWWWWWWWK",
-    "KWRRRRRRWK",
-    "KWWWWWWWWK",
-    "KWRRRRRRWK",
-    "KWWWWWWWWK",
-    "KKKKKKKKKK",
-]
-OFFSETS_16 = [(6, 0), (3, 2), (0, 4)]    # top-left corners, back card first
+# Up to 24x24 a turned card only smudges, so the small icons fan the cards by
+# offsetting pixel-drawn ones (K outline, W paper, R red): for each size the
+# card and the top-left corners of the cards, back card first.
+SMALL_CARDS = {
+    16: ([
+        "KKKKKKKKKK",
+        "KWWWWWWWWK",
+        "KWRRRRRRRK",
+        "KWRWRWRWRK",
+        "KWRRRRRRRK",
+        "KWWWWWWWWK",
+        "KWWWWWWWWK",
+        "KWRRRRRRWK",
+        "KWWWWWWWWK",
+        "KWRRRRRRWK",
+        "KWWWWWWWWK",
+        "KKKKKKKKKK",
+    ], [(6, 0), (3, 2), (0, 4)]),
+    20: ([
+        "KKKKKKKKKKKK",
+        "KWWWWWWWWWWK",
+        "KWWRRRRRRRWK",
+        "KWWRWRWRWRWK",
+        "KWWRRRRRRRWK",
+        "KWWWWWWWWWWK",
+        "KWWWWWWWWWWK",
+        "KWWWWWWWWWWK",
+        "KWWWWWWWWWWK",
+        "KWWWWWWWWWWK",
+        "KWRRRRRRRWWK",
+        "KWRRRRRRRWWK",
+        "KWWWWWWWWWWK",
+        "KWRRRRRRRWWK",
+        "KWWWWWWWWWWK",
+        "KKKKKKKKKKKK",
+    ], [(8, 0), (4, 2), (0, 4)]),
+    24: ([
+        "KKKKKKKKKKKKKK",
+        "KWWWWWWWWWWWWK",
+        "KWRRRRRRRRRRWK",
+        "KWRWWRWWRWWRWK",
+        "KWRWWRWWRWWRWK",
+        "KWRRRRRRRRRRWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWRRRRRRRRRWWK",
+        "KWRRRRRRRRRWWK",
+        "KWWWWWWWWWWWWK",
+        "KWRRRRRRRRRWWK",
+        "KWWWWWWWWWWWWK",
+        "KKKKKKKKKKKKKK",
+    ], [(10, 0), (5, 2), (0, 4)]),
+}
 
 
-def small_postcards():
-    img = blank(16)
-    for n, (ox, oy) in enumerate(OFFSETS_16):
-        paper = CARD if n == len(OFFSETS_16) - 1 else CARD_BACK
+def small_postcards(size):
+    card, offsets = SMALL_CARDS[size]
+    img = blank(size)
+    for n, (ox, oy) in enumerate(offsets):
+        paper = CARD if n == len(offsets) - 1 else CARD_BACK
         colours = {'K': OUTLINE, 'W': paper, 'R': RED}
-        for v, row in enumerate(CARD_16):
+        for v, row in enumerate(card):
             for u, ch in enumerate(row):
                 img[oy + v][ox + u] = colours[ch] + (255,)
     return img
 
 
-# 48x48 is drawn on whole pixels of its own rather than scaled by 1.5.
-LAYOUT_48 = dict(
-    card=(24, 33),
-    pivot=(19.5, 6.0),
-    angles=LAYOUT_32['angles'],
-    outline=2.0,
-    boxes=dict(count=3, size=5.0, gap=1.0, top=3.0, right=3.0, line=1.0),
-    bars=[(3.0, 23.0, 18.0, 3.0), (3.0, 28.0, 18.0, 1.0)],
-)
+# 40, 48 and 64 are drawn on whole pixels of their own rather than scaled.
+LAYOUTS = {
+    32: LAYOUT_32,
+    40: dict(
+        card=(20, 28),
+        pivot=(16.0, 5.0),
+        angles=LAYOUT_32['angles'],
+        outline=1.0,
+        boxes=dict(count=3, size=4.0, gap=1.0, top=3.0, right=3.0, line=1.0),
+        bars=[(2.0, 20.0, 15.0, 3.0), (2.0, 25.0, 15.0, 1.0)],
+    ),
+    48: dict(
+        card=(24, 33),
+        pivot=(19.5, 6.0),
+        angles=LAYOUT_32['angles'],
+        outline=2.0,
+        boxes=dict(count=3, size=5.0, gap=1.0, top=3.0, right=3.0, line=1.0),
+        bars=[(3.0, 23.0, 18.0, 3.0), (3.0, 28.0, 18.0, 1.0)],
+    ),
+    64: dict(
+        card=(32, 44),
+        pivot=(26.0, 8.0),
+        angles=LAYOUT_32['angles'],
+        outline=2.0,
+        boxes=dict(count=3, size=7.0, gap=1.0, top=4.0, right=4.0, line=2.0),
+        bars=[(4.0, 32.0, 24.0, 4.0), (4.0, 38.0, 24.0, 2.0)],
+    ),
+}
 
 
 def layout_for(size):
-    if size == 32:
-        return LAYOUT_32
-    if size == 48:
-        return LAYOUT_48
-    # larger sizes scale the 32x32 picture, with finer lines
+    if size in LAYOUTS:
+        return LAYOUTS[size]
+    # the 256x256 picture scales the 32x32 one, with finer lines
     k = size / 32.0
     base = LAYOUT_32
     line = 0.625 * k
@@ -214,8 +285,8 @@ def card_transform(size, L):
 
 
 def draw_postcards(size):
-    if size == 16:
-        return small_postcards()
+    if size in SMALL_CARDS:
+        return small_postcards(size)
     L = layout_for(size)
     cv = Canvas(size)
     w, h = L['card']
@@ -472,6 +543,9 @@ def as_8bit_view(img):
             for row in img]
 
 
+MAIN_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+
+
 def main(argv):
     preview = None
     if len(argv) == 2 and argv[0] == '--preview':
@@ -480,13 +554,12 @@ def main(argv):
     elif argv:
         sys.exit('usage: make-icons.py [--preview DIR]')
 
-    main_imgs = {s: draw_postcards(s) for s in (16, 32, 48, 256)}
-    write_ico(os.path.join(HERE, 'Fortuva.ico'), [
-        (32, entry_8bit(main_imgs[32])),
-        (16, entry_8bit(main_imgs[16])),
-        (48, entry_32bit(main_imgs[48])),
-        (256, entry_png(main_imgs[256])),
-    ])
+    main_imgs = {s: draw_postcards(s) for s in MAIN_SIZES}
+    # 32x32 and 16x16 at 256 colours as bitmaps; every other size as PNG with
+    # alpha, a fraction of the size of a 32-bit bitmap
+    write_ico(os.path.join(HERE, 'Fortuva.ico'),
+              [(32, entry_8bit(main_imgs[32])), (16, entry_8bit(main_imgs[16]))] +
+              [(s, entry_png(main_imgs[s])) for s in MAIN_SIZES if s not in (16, 32)])
     glyphs = {'open': glyph(OPEN_FOLDER), 'about': glyph(QUESTION)}
     for name, img in glyphs.items():
         write_ico(os.path.join(HERE, name + '.ico'), [
