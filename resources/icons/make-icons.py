@@ -1,27 +1,40 @@
 #!/usr/bin/env python3
 """Draws Fortuva's icons and writes them as Windows .ico files.
 
+Each icon holds an image drawn for every size the program asks for at 96,
+120, 144 and 192 dpi, so that no size is left to the loader's blurry
+stretching.
+
 Pictures:
   Fortuva.ico  The main icon: a fanned stack of three white New-Year
                postcards with a thin dark outline, each with a row of red
                postal-code boxes along its top edge and red bars along its
-               bottom edge.  Entries: 16x16 and 32x32 at 256 colours
-               (palettised bitmaps with a transparency mask), 48x48 as a
-               32-bit bitmap with alpha and 256x256 as a PNG, for large
-               taskbar and Explorer views.
+               bottom edge.  16x16, 20x20 and 24x24 are pixel art whose
+               cards are offset, not turned; 32, 40, 48 and 64 turn the cards
+               with a layout on whole pixels for each size; 256x256 (large
+               taskbar and Explorer views) scales the 32x32 layout.
+               Entries: 32x32 and 16x16 at 256 colours (palettised bitmaps
+               with a transparency mask), 20, 24, 40, 48, 64 and 256 as PNG
+               with alpha.
   open.ico     Tool-button glyph for opening a winning-number file: an open
                yellow folder with a dark curved arrow at its top right.
   about.ico    Tool-button glyph for the about panel: a yellow question mark
                with a dark outline, so it stands out on button-face grey.
-  The glyphs are 16x16, 32-bit with alpha plus a mask, and a 256-colour
-  copy for displays without alpha.
+               Glyph entries: the 16x16 pixel art as PNG with alpha, with a
+               256-colour copy for displays without alpha (its colour table
+               only as long as the colours it uses); 20, 24 and 32 drawn as
+               shapes and stored as PNG with alpha.
+
+PNG entries load on Windows Vista and later and are a fraction of the size
+of 32-bit bitmaps; the 256-colour entries stay bitmaps, as older readers
+expect.
 
 Regenerate (from the repository root; standard library only, the output is
 byte-identical on every run):
     python3 resources/icons/make-icons.py
 Add "--preview DIR" to also write PNG previews of every image on a
-checkerboard, enlarged 8x (the 256x256 picture 2x).  The PNG inside
-Fortuva.ico is zlib-compressed, so it stays identical as long as zlib does.
+checkerboard, enlarged 8x (the 256x256 picture 2x).  The PNG entries are
+zlib-compressed, so they stay identical as long as zlib does.
 """
 
 import math
@@ -41,7 +54,8 @@ def blank(size):
 
 
 # ---------------------------------------------------------------------------
-# A small polygon rasteriser with supersampling, for the main icon.
+# A small polygon rasteriser with supersampling, for the main icon and the
+# larger glyphs.
 
 
 class Canvas:
@@ -102,6 +116,70 @@ class Canvas:
 
 
 # ---------------------------------------------------------------------------
+# Shapes for the canvas.  Offsets use mitred corners, which suits the gentle
+# corners drawn here.
+
+
+def offset(pts, d, closed):
+    """Moves every edge of a polyline by d along its normal (-dy, dx): to the
+    right of the direction of travel on screen, so inwards for a polygon that
+    runs clockwise on screen."""
+    n = len(pts)
+
+    def normal(a, b):
+        dx, dy = b[0] - a[0], b[1] - a[1]
+        length = math.hypot(dx, dy)
+        return (-dy / length, dx / length)
+
+    out = []
+    for i in range(n):
+        if not closed and i in (0, n - 1):
+            nx, ny = normal(*((pts[0], pts[1]) if i == 0 else (pts[-2], pts[-1])))
+            out.append((pts[i][0] + nx * d, pts[i][1] + ny * d))
+            continue
+        n1 = normal(pts[i - 1], pts[i])
+        n2 = normal(pts[i], pts[(i + 1) % n])
+        mx, my = n1[0] + n2[0], n1[1] + n2[1]
+        m = math.hypot(mx, my)
+        mx, my = mx / m, my / m
+        miter = d / (mx * n1[0] + my * n1[1])
+        out.append((pts[i][0] + mx * miter, pts[i][1] + my * miter))
+    return out
+
+
+def stroke(path, width, cap=0.0):
+    """The outline of a path drawn with a pen of the given width; both ends
+    are cut square, cap further out along the path."""
+    def beyond(end, nxt):
+        dx, dy = end[0] - nxt[0], end[1] - nxt[1]
+        length = math.hypot(dx, dy)
+        return (end[0] + dx / length * cap, end[1] + dy / length * cap)
+
+    p = list(path)
+    if cap > 0:
+        p = [beyond(p[0], p[1])] + p + [beyond(p[-1], p[-2])]
+    return offset(p, width / 2, False) + offset(p, -width / 2, False)[::-1]
+
+
+def moved(poly, dx, dy):
+    return [(x + dx, y + dy) for x, y in poly]
+
+
+def shaded(cv, shape, outline, band, colours, light=(-math.sqrt(0.5), -math.sqrt(0.5))):
+    """Paints shape(d), the shape shrunk by d (grown where d < 0), with a dark
+    outline of the given width, a highlight band on the side the light comes
+    from and a shade band on the other.  colours: outline, main, light, shade.
+    The highlight is the shape shrunk by band/2 and moved band/2 towards the
+    light, which keeps it inside the shape."""
+    dark, main, lit, shade = colours
+    h = band / 2
+    cv.polygon(shape(-outline), dark)
+    cv.polygon(shape(0), shade)
+    cv.polygon(moved(shape(h), light[0] * h, light[1] * h), lit)
+    cv.polygon(shape(band), main)
+
+
+# ---------------------------------------------------------------------------
 # The main icon: three fanned postcards.
 
 OUTLINE = (44, 44, 60)
@@ -124,53 +202,113 @@ LAYOUT_32 = dict(
     bars=[(2.0, 16.0, 12.0, 2.0), (2.0, 19.0, 12.0, 1.0)],
 )
 
-# At 16x16 a turned card only smudges, so the small icon fans the cards by
-# offsetting pixel-drawn ones (K outline, W paper, R red).
-CARD_16 = [
-    "KKKKKKKKKK",
-    "KWWWWWWWWK",
-    "KWRRRRRRRK",
-    "KWRWRWRWRK",
-    "KWRRRRRRRK",
-    "KWWWWWWWWK",
-    "KWWWWWWWWK",
-    "KWRRRRRRWK",
-    "KWWWWWWWWK",
-    "KWRRRRRRWK",
-    "KWWWWWWWWK",
-    "KKKKKKKKKK",
-]
-OFFSETS_16 = [(6, 0), (3, 2), (0, 4)]    # top-left corners, back card first
+# Up to 24x24 a turned card only smudges, so the small icons fan the cards by
+# offsetting pixel-drawn ones (K outline, W paper, R red): for each size the
+# card and the top-left corners of the cards, back card first.
+SMALL_CARDS = {
+    16: ([
+        "KKKKKKKKKK",
+        "KWWWWWWWWK",
+        "KWRRRRRRRK",
+        "KWRWRWRWRK",
+        "KWRRRRRRRK",
+        "KWWWWWWWWK",
+        "KWWWWWWWWK",
+        "KWRRRRRRWK",
+        "KWWWWWWWWK",
+        "KWRRRRRRWK",
+        "KWWWWWWWWK",
+        "KKKKKKKKKK",
+    ], [(6, 0), (3, 2), (0, 4)]),
+    20: ([
+        "KKKKKKKKKKKK",
+        "KWWWWWWWWWWK",
+        "KWWRRRRRRRWK",
+        "KWWRWRWRWRWK",
+        "KWWRRRRRRRWK",
+        "KWWWWWWWWWWK",
+        "KWWWWWWWWWWK",
+        "KWWWWWWWWWWK",
+        "KWWWWWWWWWWK",
+        "KWWWWWWWWWWK",
+        "KWRRRRRRRWWK",
+        "KWRRRRRRRWWK",
+        "KWWWWWWWWWWK",
+        "KWRRRRRRRWWK",
+        "KWWWWWWWWWWK",
+        "KKKKKKKKKKKK",
+    ], [(8, 0), (4, 2), (0, 4)]),
+    24: ([
+        "KKKKKKKKKKKKKK",
+        "KWWWWWWWWWWWWK",
+        "KWRRRRRRRRRRWK",
+        "KWRWWRWWRWWRWK",
+        "KWRWWRWWRWWRWK",
+        "KWRRRRRRRRRRWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWWWWWWWWWWWWK",
+        "KWRRRRRRRRRWWK",
+        "KWRRRRRRRRRWWK",
+        "KWWWWWWWWWWWWK",
+        "KWRRRRRRRRRWWK",
+        "KWWWWWWWWWWWWK",
+        "KKKKKKKKKKKKKK",
+    ], [(10, 0), (5, 2), (0, 4)]),
+}
 
 
-def small_postcards():
-    img = blank(16)
-    for n, (ox, oy) in enumerate(OFFSETS_16):
-        paper = CARD if n == len(OFFSETS_16) - 1 else CARD_BACK
+def small_postcards(size):
+    card, offsets = SMALL_CARDS[size]
+    img = blank(size)
+    for n, (ox, oy) in enumerate(offsets):
+        paper = CARD if n == len(offsets) - 1 else CARD_BACK
         colours = {'K': OUTLINE, 'W': paper, 'R': RED}
-        for v, row in enumerate(CARD_16):
+        for v, row in enumerate(card):
             for u, ch in enumerate(row):
                 img[oy + v][ox + u] = colours[ch] + (255,)
     return img
 
 
-# 48x48 is drawn on whole pixels of its own rather than scaled by 1.5.
-LAYOUT_48 = dict(
-    card=(24, 33),
-    pivot=(19.5, 6.0),
-    angles=LAYOUT_32['angles'],
-    outline=2.0,
-    boxes=dict(count=3, size=5.0, gap=1.0, top=3.0, right=3.0, line=1.0),
-    bars=[(3.0, 23.0, 18.0, 3.0), (3.0, 28.0, 18.0, 1.0)],
-)
+# 40, 48 and 64 are drawn on whole pixels of their own rather than scaled.
+LAYOUTS = {
+    32: LAYOUT_32,
+    40: dict(
+        card=(20, 28),
+        pivot=(16.0, 5.0),
+        angles=LAYOUT_32['angles'],
+        outline=1.0,
+        boxes=dict(count=3, size=4.0, gap=1.0, top=3.0, right=3.0, line=1.0),
+        bars=[(2.0, 20.0, 15.0, 3.0), (2.0, 25.0, 15.0, 1.0)],
+    ),
+    48: dict(
+        card=(24, 33),
+        pivot=(19.5, 6.0),
+        angles=LAYOUT_32['angles'],
+        outline=2.0,
+        boxes=dict(count=3, size=5.0, gap=1.0, top=3.0, right=3.0, line=1.0),
+        bars=[(3.0, 23.0, 18.0, 3.0), (3.0, 28.0, 18.0, 1.0)],
+    ),
+    64: dict(
+        card=(32, 44),
+        pivot=(26.0, 8.0),
+        angles=LAYOUT_32['angles'],
+        outline=2.0,
+        boxes=dict(count=3, size=7.0, gap=1.0, top=4.0, right=4.0, line=2.0),
+        bars=[(4.0, 32.0, 24.0, 4.0), (4.0, 38.0, 24.0, 2.0)],
+    ),
+}
 
 
 def layout_for(size):
-    if size == 32:
-        return LAYOUT_32
-    if size == 48:
-        return LAYOUT_48
-    # larger sizes scale the 32x32 picture, with finer lines
+    if size in LAYOUTS:
+        return LAYOUTS[size]
+    # the 256x256 picture scales the 32x32 one, with finer lines
     k = size / 32.0
     base = LAYOUT_32
     line = 0.625 * k
@@ -214,8 +352,8 @@ def card_transform(size, L):
 
 
 def draw_postcards(size):
-    if size == 16:
-        return small_postcards()
+    if size in SMALL_CARDS:
+        return small_postcards(size)
     L = layout_for(size)
     cv = Canvas(size)
     w, h = L['card']
@@ -247,7 +385,8 @@ def draw_postcards(size):
 
 
 # ---------------------------------------------------------------------------
-# The tool-button glyphs, drawn pixel by pixel.
+# The tool-button glyphs: 16x16 drawn pixel by pixel, larger sizes drawn as
+# shapes on whole pixels where their edges are straight.
 
 GLYPH_COLOURS = {
     '.': None,
@@ -307,6 +446,74 @@ def glyph(rows):
             line.append((0, 0, 0, 0) if c is None else c + (255,))
         img.append(line)
     return img
+
+
+
+# For each larger glyph: the width of the dark outline, of the highlight and
+# shade bands, of the question mark's pen and of the arrow, in pixels.
+GLYPH_PENS = {
+    20: dict(outline=1, band=1, pen=4, arrow=2),
+    24: dict(outline=1, band=1, pen=5, arrow=2),
+    32: dict(outline=2, band=2, pen=5, arrow=2),
+}
+COLOURS_YELLOW = tuple(GLYPH_COLOURS[c] for c in 'KYWO')
+
+
+def draw_question(size):
+    """The question mark of QUESTION, drawn for the given size."""
+    g = GLYPH_PENS[size]
+    k = size / 16.0
+    lw, pen = g['outline'], g['pen']
+    cv = Canvas(size)
+    # the stem and the dot, centred, on whole pixels
+    x0 = round(8 * k - pen / 2)
+    dot_bottom = size - lw
+    dot_top = dot_bottom - round(1.5 * k)
+    stem_bottom = dot_top - 2 * lw - round(k)
+    stem_top = stem_bottom - round(2 * k)
+    # the hook: most of an ellipse from its left end over the top, then a
+    # straight line down to the stem
+    rx = 4.9 * k - pen / 2
+    ry = 0.85 * rx
+    cx, cy = 8 * k, lw + pen / 2 + ry
+    path = [(cx + rx * math.cos(math.radians(a)), cy + ry * math.sin(math.radians(a)))
+            for a in (178 + 217 * i / 32 for i in range(33))]
+    path += [(x0 + pen / 2, stem_top), (x0 + pen / 2, stem_bottom)]
+    shaded(cv, lambda d: stroke(path, pen - 2 * d, max(0, -d)), lw, g['band'], COLOURS_YELLOW)
+    dot = [(x0, dot_top), (x0 + pen, dot_top), (x0 + pen, dot_bottom), (x0, dot_bottom)]
+    shaded(cv, lambda d: offset(dot, d, True), lw, g['band'], COLOURS_YELLOW)
+    return cv.image()
+
+
+def draw_open_folder(size):
+    """The open folder and arrow of OPEN_FOLDER, drawn for the given size."""
+    g = GLYPH_PENS[size]
+    k = size / 16.0
+    lw = g['outline']
+    cv = Canvas(size)
+
+    def on_pixels(pts):
+        return [(round(x * k), min(round(y * k), size - lw)) for x, y in pts]
+
+    back = on_pixels([(1, 6), (5, 6), (6.5, 8), (12, 8), (12, 15), (1, 15)])
+    front = on_pixels([(3, 10), (14, 10), (11, 15), (2, 15)])
+    above = (0, -1)
+    # the back in shadow with a lit rim, the front flap lit from above
+    shaded(cv, lambda d: offset(back, d, True), lw, g['band'],
+           tuple(GLYPH_COLOURS[c] for c in 'KOYO'), above)
+    shaded(cv, lambda d: offset(front, d, True), lw, g['band'], COLOURS_YELLOW, above)
+    # the arrow: half an ellipse from the top left over to a head that points
+    # down at the folder
+    aw = g['arrow']
+    cx, cy, rx = 10 * k, 3 * k, 3.5 * k
+    ry = cy - aw / 2
+    arc = [(cx + rx * math.cos(math.radians(a)), cy + ry * math.sin(math.radians(a)))
+           for a in (180 + 180 * i / 32 for i in range(33))]
+    cv.polygon(stroke(arc, aw), GLYPH_COLOURS['A'])
+    tip = cx + rx
+    cv.polygon([(tip - 2.5 * k, round(4 * k)), (tip + 2.5 * k, round(4 * k)), (tip, round(7 * k))],
+               GLYPH_COLOURS['A'])
+    return cv.image()
 
 
 # ---------------------------------------------------------------------------
@@ -372,12 +579,17 @@ def and_mask(img):
     return bytes(out)
 
 
-def bmp_header(size, bpp, data_len):
+def bmp_header(size, bpp, data_len, colours=0):
+    """colours: the length of the colour table, 0 for all 2**bpp."""
     return struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, bpp, 0,
-                       data_len, 0, 0, 0, 0)
+                       data_len, 0, 0, colours, 0)
 
 
-def entry_8bit(img):
+def entry_8bit(img, full_table=True):
+    """A 256-colour bitmap.  Without full_table its colour table holds only the
+    colours used, as a DIB may; the main icon keeps all 256 entries, as every
+    display takes its 16x16 and 32x32 from these bitmaps, while a glyph's copy
+    is read only where there is no alpha."""
     size = len(img)
     counts = {}
     for row in img:
@@ -388,7 +600,8 @@ def entry_8bit(img):
     palette = [(0, 0, 0)] + sorted(set(mapping.values()))
     index = {c: i for i, c in enumerate(palette)}
     pal = b''.join(struct.pack('<BBBB', b, g, r, 0) for (r, g, b) in palette)
-    pal += b'\0' * (4 * (256 - len(palette)))
+    if full_table:
+        pal += b'\0' * (4 * (256 - len(palette)))
     stride = (size + 3) & ~3
     xor = bytearray()
     for row in reversed(img):
@@ -398,17 +611,8 @@ def entry_8bit(img):
             line[x] = index[mapping[px[:3]]] if opaque(px) else 0
         xor += line
     mask = and_mask(img)
-    return bmp_header(size, 8, len(xor) + len(mask)) + pal + bytes(xor) + mask, 8
-
-
-def entry_32bit(img):
-    size = len(img)
-    xor = bytearray()
-    for row in reversed(img):
-        for (r, g, b, a) in row:
-            xor += bytes((b, g, r, a) if a else (0, 0, 0, 0))
-    mask = and_mask(img)
-    return bmp_header(size, 32, len(xor) + len(mask)) + bytes(xor) + mask, 32
+    return bmp_header(size, 8, len(xor) + len(mask), 0 if full_table else len(palette)) + \
+        pal + bytes(xor) + mask, 8
 
 
 def png_bytes(img):
@@ -472,6 +676,10 @@ def as_8bit_view(img):
             for row in img]
 
 
+MAIN_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
+GLYPH_SIZES = (16, 20, 24, 32)
+
+
 def main(argv):
     preview = None
     if len(argv) == 2 and argv[0] == '--preview':
@@ -480,19 +688,20 @@ def main(argv):
     elif argv:
         sys.exit('usage: make-icons.py [--preview DIR]')
 
-    main_imgs = {s: draw_postcards(s) for s in (16, 32, 48, 256)}
-    write_ico(os.path.join(HERE, 'Fortuva.ico'), [
-        (32, entry_8bit(main_imgs[32])),
-        (16, entry_8bit(main_imgs[16])),
-        (48, entry_32bit(main_imgs[48])),
-        (256, entry_png(main_imgs[256])),
-    ])
-    glyphs = {'open': glyph(OPEN_FOLDER), 'about': glyph(QUESTION)}
-    for name, img in glyphs.items():
-        write_ico(os.path.join(HERE, name + '.ico'), [
-            (16, entry_32bit(img)),
-            (16, entry_8bit(img)),
-        ])
+    main_imgs = {s: draw_postcards(s) for s in MAIN_SIZES}
+    # 32x32 and 16x16 at 256 colours as bitmaps; every other size as PNG with
+    # alpha, a fraction of the size of a 32-bit bitmap
+    write_ico(os.path.join(HERE, 'Fortuva.ico'),
+              [(32, entry_8bit(main_imgs[32])), (16, entry_8bit(main_imgs[16]))] +
+              [(s, entry_png(main_imgs[s])) for s in MAIN_SIZES if s not in (16, 32)])
+    glyphs = {
+        'open': {16: glyph(OPEN_FOLDER), **{s: draw_open_folder(s) for s in GLYPH_SIZES[1:]}},
+        'about': {16: glyph(QUESTION), **{s: draw_question(s) for s in GLYPH_SIZES[1:]}},
+    }
+    for name, imgs in glyphs.items():
+        write_ico(os.path.join(HERE, name + '.ico'),
+                  [(16, entry_png(imgs[16])), (16, entry_8bit(imgs[16], full_table=False))] +
+                  [(s, entry_png(imgs[s])) for s in GLYPH_SIZES[1:]])
 
     if preview:
         for s, img in main_imgs.items():
@@ -501,8 +710,9 @@ def main(argv):
             if s in (16, 32):
                 write_preview(os.path.join(preview, 'Fortuva-%d-8bit.png' % s),
                               as_8bit_view(img), scale)
-        for name, img in glyphs.items():
-            write_preview(os.path.join(preview, name + '.png'), img)
+        for name, imgs in glyphs.items():
+            for s, img in imgs.items():
+                write_preview(os.path.join(preview, '%s-%d.png' % (name, s)), img)
 
 
 if __name__ == '__main__':

@@ -123,15 +123,24 @@ TEST_F(Executable, IconGroupsHoldTheSizesTheWindowUses) {
     ASSERT_NO_FATAL_FAILURE(GroupImages("OPENGLYPH", &open));
     ASSERT_NO_FATAL_FAILURE(GroupImages("ABOUTGLYPH", &about));
 
+    // A bitmap's height covers its mask too; bits asks for a bitmap of that depth.
     auto has = [](const auto& images, int size, std::optional<int> bits) {
         for (const auto& [entry, image] : images)
-            if (!image.png && image.width == size && image.height == 2 * size && (!bits || image.bitCount == *bits))
+            if (image.width == size && image.height == (image.png ? size : 2 * size) &&
+                (!bits || (!image.png && image.bitCount == *bits)))
                 return true;
         return false;
     };
     EXPECT_TRUE(has(main, 32, 8)) << "MAINICON lacks a 32x32 image with 256 colours";
-    EXPECT_TRUE(has(open, 16, std::nullopt)) << "OPENGLYPH lacks a 16x16 image";
-    EXPECT_TRUE(has(about, 16, std::nullopt)) << "ABOUTGLYPH lacks a 16x16 image";
+    // Every size the window asks for at 100, 125, 150 and 200 %, drawn for
+    // that size rather than stretched by the loader: the small and the big
+    // window icon and the about panel's image; the tool buttons' glyphs.
+    for (int size : {16, 20, 24, 32, 40, 48, 64})
+        EXPECT_TRUE(has(main, size, std::nullopt)) << "MAINICON lacks a " << size << "x" << size << " image";
+    for (int size : {16, 20, 24, 32}) {
+        EXPECT_TRUE(has(open, size, std::nullopt)) << "OPENGLYPH lacks a " << size << "x" << size << " image";
+        EXPECT_TRUE(has(about, size, std::nullopt)) << "ABOUTGLYPH lacks a " << size << "x" << size << " image";
+    }
 }
 
 TEST_F(Executable, ManifestAsksForDpiAwarenessAndCommonControls6) {
