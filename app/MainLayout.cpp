@@ -19,7 +19,7 @@ const ControlRow kMainLayout[] = {
     {"Label1",       K::Label,      nullptr, ids::Label1,       8,   8,   124, 12,  kPrompt,             nullptr,     false, nullptr, 0},
     {"SpeedButton1", K::ToolButton, nullptr, ids::SpeedButton1, 112, 48,  23,  22,  kOpenHint,           kOpenHint,   false, ResourceName(RES_OPEN_GLYPH), 0},
     {"SpeedButton2", K::ToolButton, nullptr, ids::SpeedButton2, 8,   48,  23,  22,  kAboutHint,          kAboutHint,  false, ResourceName(RES_ABOUT_GLYPH), 0},
-    {"Edit1",        K::Edit,       nullptr, ids::Edit1,        8,   24,  129, 20,  "",                  nullptr,     true,  nullptr, 0},
+    {"Edit1",        K::Edit,       nullptr, ids::Edit1,        8,   24,  129, 20,  "",                  nullptr,     true,  nullptr, 0, kTakesNoInputMethod},
     {"GroupBox1",    K::GroupBox,   nullptr, ids::GroupBoxId(0), 144, 0,  113, 73,  kPrizeCaptions[0],   nullptr,     false, nullptr, 0},
     {"Edit2",        K::Edit,       nullptr, ids::SlotId(0),    160, 16,  89,  20,  "",                  nullptr,     true,  nullptr, 0},
     {"Edit3",        K::Edit,       nullptr, ids::SlotId(1),    160, 40,  89,  20,  "",                  nullptr,     true,  nullptr, 0},
@@ -38,7 +38,7 @@ const ControlRow kMainLayout[] = {
     {"Panel2",       K::Panel,      nullptr, ids::Panel2,       0,   192, 377, 169, "",                  nullptr,     false, nullptr, 0},
     // The about panel.
     {"Icon",         K::Image,      kPanel,  ids::Icon,         8,   8,   32,  32,  "",                  nullptr,     false, ResourceName(RES_MAIN_ICON), 0},
-    {"L01",          K::Label,      kPanel,  ids::L01,          48,  16,  0,   0,   kProductPlaceholder, nullptr,     false, nullptr, 0},
+    {"L01",          K::Label,      kPanel,  ids::L01,          48,  16,  0,   0,   kProductPlaceholder, nullptr,     false, nullptr, 0, kSizedToEachCaption},
     {"Label6",       K::Label,      kPanel,  ids::Label6,       48,  32,  0,   0,   kCredits,            nullptr,     false, nullptr, 0},
     {"Button2",      K::PushButton, kPanel,  ids::Button2,      296, 32,  75,  25,  kCloseButton,        nullptr,     true,  nullptr, 0},
     {"Bevel1",       K::Frame,      kPanel,  ids::Bevel1,       0,   62,  201, 43,  "",                  nullptr,     false, nullptr, 0},
@@ -50,7 +50,7 @@ const ControlRow kMainLayout[] = {
     {"LMail1",       K::Link,       kPanel,  ids::LMail1,       16,  128, 0,   0,   "LMail",             nullptr,     false, nullptr, 1},
     {"LURL1",        K::Link,       kPanel,  ids::LURL1,        16,  144, 0,   0,   "LURL",              nullptr,     false, nullptr, 1},
     {"Bevel3",       K::Frame,      kPanel,  ids::Bevel3,       208, 62,  169, 107, "",                  nullptr,     false, nullptr, 0},
-    {"Label7",       K::Notice,     kPanel,  ids::Label7,       216, 72,  153, 89,  kRedistributionNotice, nullptr,   false, nullptr, 0},
+    {"Label7",       K::Notice,     kPanel,  ids::Label7,       216, 72,  153, 89,  kRedistributionNotice, nullptr,   false, nullptr, 0, kRedText},
 };
 
 const std::size_t kMainLayoutSize = sizeof(kMainLayout) / sizeof(kMainLayout[0]);
@@ -66,6 +66,13 @@ int ScaledAt(int pixels, int dpi) { return MulDivRounded(pixels, FontPixelsAt(dp
 
 Bounds BoundsAt(const ControlRow& row, int dpi) {
     return {ScaledAt(row.left, dpi), ScaledAt(row.top, dpi), ScaledAt(row.width, dpi), ScaledAt(row.height, dpi)};
+}
+
+std::string SlotAccessibleName(std::size_t slot) {
+    for (const PrizeClass& prizeClass : kCheckOrder)
+        if (slot >= prizeClass.slots.first && slot <= prizeClass.slots.last)
+            return SlotName(prizeClass, slot, kPrizeCaptions[prizeClass.prize]);
+    return {};
 }
 
 }  // namespace fortuva

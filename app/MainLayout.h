@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 
 #include "check/PrizeCheck.h"
 
@@ -22,7 +23,14 @@ enum class ControlKind {
     PushButton,   // the default button while its panel is shown
     Image,        // the program's main icon
     Link,         // hover-lit link label
-    Notice,       // word-wrapped text in red
+    Notice,       // word-wrapped text
+};
+
+// What sets a control apart from others of its kind.
+enum ControlTrait : unsigned {
+    kTakesNoInputMethod = 1u << 0,  // typed digits reach it as typed, whatever the input method's state
+    kSizedToEachCaption = 1u << 1,  // takes the size of every new caption
+    kRedText = 1u << 2,             // written in pure red, whatever the colour scheme
 };
 
 struct ControlRow {
@@ -38,6 +46,7 @@ struct ControlRow {
     bool tabStop;
     const char* resource;  // the glyph's or the image's icon; nullptr: none
     int tag;               // tells the two authors' links apart
+    unsigned traits = 0;   // ControlTrait flags
 };
 
 extern const ControlRow kMainLayout[];
@@ -68,6 +77,11 @@ struct Bounds {
 
 // Where the control stands in its parent at that resolution.
 Bounds BoundsAt(const ControlRow& row, int dpi);
+
+// The name a screen reader gives a winning-number slot, which no label
+// beside it names: its prize class and its place in the class ("一等 1";
+// "二等" for a class of one).
+std::string SlotAccessibleName(std::size_t slot);
 
 // The blinking slot's timer.
 constexpr unsigned kTimerIntervalMs = 500;

@@ -1,32 +1,23 @@
 #include "about/win32/VersionInfo.h"
 
-#include <windows.h>
-
-#include "base/win32/SystemLibrary.h"
+#include "base/win32/SystemFunctions.h"
 #include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 
 namespace {
-using GetSizeFunction = DWORD(WINAPI*)(LPCWSTR, LPDWORD);
-using GetInfoFunction = BOOL(WINAPI*)(LPCWSTR, DWORD, DWORD, LPVOID);
-using QueryFunction = BOOL(WINAPI*)(LPCVOID, LPCWSTR, LPVOID*, PUINT);
-
 BOOL Query(const void* buffer, const std::string& subBlock, LPVOID* found, UINT* length) {
-    static const auto query = SystemProc<QueryFunction>(L"version.dll", "VerQueryValueW");
-    return query(buffer, Widen(subBlock).c_str(), found, length);
+    return sys::VerQueryValueW(buffer, Widen(subBlock).c_str(), found, length);
 }
 }  // namespace
 
 unsigned long Win32VersionApi::InfoSize(const NativePath& path) {
-    static const auto getSize = SystemProc<GetSizeFunction>(L"version.dll", "GetFileVersionInfoSizeW");
     DWORD handle = 0;
-    return getSize(PathW(path).c_str(), &handle);
+    return sys::GetFileVersionInfoSizeW(PathW(path).c_str(), &handle);
 }
 
 bool Win32VersionApi::ReadInfo(const NativePath& path, unsigned long size, void* buffer) {
-    static const auto getInfo = SystemProc<GetInfoFunction>(L"version.dll", "GetFileVersionInfoW");
-    return getInfo(PathW(path).c_str(), 0, size, buffer) != FALSE;
+    return sys::GetFileVersionInfoW(PathW(path).c_str(), 0, size, buffer) != FALSE;
 }
 
 bool Win32VersionApi::QueryValue(const void* buffer, const std::string& subBlock,

@@ -1,44 +1,15 @@
 #include "app/win32/ApplicationWindow.h"
 
-#include <dwmapi.h>
-
-#include <optional>
-
 #include "app/ControlIds.h"
 #include "app/Thumbnail.h"
-#include "base/win32/Controls.h"
 #include "base/win32/Guard.h"
-#include "base/win32/SystemLibrary.h"
-#include "base/win32/WindowInstance.h"
-#include "base/win32/WideText.h"
+#include "base/win32/Scoped.h"
+#include "base/win32/SystemFunctions.h"
+#include "base/win32/Window.h"
 
 namespace fortuva::win32 {
 
 namespace {
-
-// The desktop window manager's iconic pictures, from the system folder;
-// where dwmapi or one of these is missing, the system draws what it can.
-struct DwmApi {
-    decltype(&DwmSetWindowAttribute) setAttribute =
-        SystemProc<decltype(&DwmSetWindowAttribute)>(L"dwmapi.dll", "DwmSetWindowAttribute");
-    decltype(&DwmSetIconicThumbnail) setThumbnail =
-        SystemProc<decltype(&DwmSetIconicThumbnail)>(L"dwmapi.dll", "DwmSetIconicThumbnail");
-    decltype(&DwmSetIconicLivePreviewBitmap) setLivePreview =
-        SystemProc<decltype(&DwmSetIconicLivePreviewBitmap)>(L"dwmapi.dll", "DwmSetIconicLivePreviewBitmap");
-    decltype(&DwmInvalidateIconicBitmaps) invalidate =
-        SystemProc<decltype(&DwmInvalidateIconicBitmaps)>(L"dwmapi.dll", "DwmInvalidateIconicBitmaps");
-};
-
-const DwmApi* Dwm() {
-    static const std::optional<DwmApi> api = []() -> std::optional<DwmApi> {
-        try {
-            return DwmApi{};
-        } catch (const std::exception&) {
-            return std::nullopt;
-        }
-    }();
-    return api ? &*api : nullptr;
-}
 
 // Asks the window to bring forward the window the user works in.
 constexpr UINT kBringForward = WM_APP;
@@ -68,8 +39,8 @@ Extent SizeOf(const RECT& r) { return {r.right - r.left, r.bottom - r.top}; }
 
 // A 32-bit picture of the window, of its client area alone or whole, at the
 // given size; opaque, since the window manager reads the alpha that GDI
-// leaves at 0. nullptr when it cannot be had.
-HBITMAP PictureOf(HWND window, bool clientOnly, Extent size) {
+// leaves at 0. Empty when it cannot be had.
+OwnedBitmap PictureOf(HWND window, bool clientOnly, Extent size) {
     RECT area;
     if (clientOnly)
         GetClientRect(window, &area);
@@ -81,36 +52,29 @@ HBITMAP PictureOf(HWND window, bool clientOnly, Extent size) {
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    HDC screen = GetDC(nullptr);
-    HDC wholeDc = CreateCompatibleDC(screen);
-    HDC scaledDc = CreateCompatibleDC(screen);
+    const WindowDc screen(nullptr);
+    const MemoryDc wholeDc(CreateCompatibleDC(screen.Get()));
+    const MemoryDc scaledDc(CreateCompatibleDC(screen.Get()));
     void* wholeBits = nullptr;
     void* scaledBits = nullptr;
     info.bmiHeader.biWidth = whole.width;
     info.bmiHeader.biHeight = -whole.height;
-    HBITMAP wholeBitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &wholeBits, nullptr, 0);
+    const OwnedBitmap wholeBitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &wholeBits, nullptr, 0));
     info.bmiHeader.biWidth = size.width;
     info.bmiHeader.biHeight = -size.height;
-    HBITMAP scaled = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &scaledBits, nullptr, 0);
-    if (wholeBitmap && scaled) {
-        HGDIOBJ oldWhole = SelectObject(wholeDc, wholeBitmap);
-        HGDIOBJ oldScaled = SelectObject(scaledDc, scaled);
-        PrintWindow(window, wholeDc, clientOnly ? PW_CLIENTONLY : 0);
-        SetStretchBltMode(scaledDc, HALFTONE);
-        StretchBlt(scaledDc, 0, 0, size.width, size.height, wholeDc, 0, 0, whole.width, whole.height, SRCCOPY);
+    OwnedBitmap scaled(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &scaledBits, nullptr, 0));
+    if (!wholeBitmap || !scaled) return OwnedBitmap();
+    {
+        const Selected wholeSelected(wholeDc.Get(), wholeBitmap.Get());
+        const Selected scaledSelected(scaledDc.Get(), scaled.Get());
+        PrintWindow(window, wholeDc.Get(), clientOnly ? PW_CLIENTONLY : 0);
+        SetStretchBltMode(scaledDc.Get(), HALFTONE);
+        StretchBlt(scaledDc.Get(), 0, 0, size.width, size.height, wholeDc.Get(), 0, 0, whole.width, whole.height,
+                   SRCCOPY);
         GdiFlush();
-        auto* pixel = static_cast<DWORD*>(scaledBits);
-        for (long long i = 0, n = 1LL * size.width * size.height; i < n; ++i) pixel[i] |= 0xFF000000u;
-        SelectObject(wholeDc, oldWhole);
-        SelectObject(scaledDc, oldScaled);
-    } else if (scaled) {
-        DeleteObject(scaled);
-        scaled = nullptr;
     }
-    if (wholeBitmap) DeleteObject(wholeBitmap);
-    DeleteDC(scaledDc);
-    DeleteDC(wholeDc);
-    ReleaseDC(nullptr, screen);
+    auto* pixel = static_cast<DWORD*>(scaledBits);
+    for (long long i = 0, n = 1LL * size.width * size.height; i < n; ++i) pixel[i] |= 0xFF000000u;
     return scaled;
 }
 
@@ -133,11 +97,11 @@ void ApplicationWindow::ShowOnTaskbar() { ShowWindow(hwnd_, SW_SHOWNOACTIVATE); 
 void ApplicationWindow::StandFor() {
     Follow();
     // Its own picture would be an empty frame: the main window's stands in.
-    if (const DwmApi* dwm = Dwm()) {
-        const BOOL on = TRUE;
-        dwm->setAttribute(hwnd_, DWMWA_FORCE_ICONIC_REPRESENTATION, &on, sizeof(on));
-        dwm->setAttribute(hwnd_, DWMWA_HAS_ICONIC_BITMAP, &on, sizeof(on));
-    }
+    // Without the window manager's pictures, the system draws what it can.
+    if (!sys::DwmSetWindowAttribute) return;
+    const BOOL on = TRUE;
+    sys::DwmSetWindowAttribute(hwnd_, DWMWA_FORCE_ICONIC_REPRESENTATION, &on, sizeof(on));
+    sys::DwmSetWindowAttribute(hwnd_, DWMWA_HAS_ICONIC_BITMAP, &on, sizeof(on));
 }
 
 void ApplicationWindow::Follow() {
@@ -148,7 +112,7 @@ void ApplicationWindow::Follow() {
 }
 
 void ApplicationWindow::PictureChanged() {
-    if (const DwmApi* dwm = Dwm(); dwm && IsWindowVisible(hwnd_)) dwm->invalidate(hwnd_);
+    if (sys::DwmInvalidateIconicBitmaps && IsWindowVisible(hwnd_)) sys::DwmInvalidateIconicBitmaps(hwnd_);
 }
 
 void ApplicationWindow::SetInDialog(bool inDialog) { EnableWindow(hwnd_, inDialog ? FALSE : TRUE); }
@@ -166,19 +130,17 @@ HWND ApplicationWindow::WorkWindow() const {
 }
 
 void ApplicationWindow::OnSendThumbnail(int maxWidth, int maxHeight) {
-    const DwmApi* dwm = Dwm();
     RECT frame;
-    if (!dwm || !main_ || !GetWindowRect(main_, &frame)) return;
-    if (HBITMAP picture = PictureOf(main_, false, FitWithin(SizeOf(frame), {maxWidth, maxHeight}))) {
-        dwm->setThumbnail(hwnd_, picture, 0);
-        DeleteObject(picture);
-    }
+    if (!sys::DwmSetIconicThumbnail || !main_ || !GetWindowRect(main_, &frame)) return;
+    if (const OwnedBitmap picture = PictureOf(main_, false, FitWithin(SizeOf(frame), {maxWidth, maxHeight})))
+        sys::DwmSetIconicThumbnail(hwnd_, picture.Get(), 0);
 }
 
 void ApplicationWindow::OnSendLivePreview() {
-    const DwmApi* dwm = Dwm();
     RECT client, frame;
-    if (!dwm || !main_ || !GetClientRect(main_, &client) || !GetWindowRect(hwnd_, &frame)) return;
+    if (!sys::DwmSetIconicLivePreviewBitmap || !main_ || !GetClientRect(main_, &client) ||
+        !GetWindowRect(hwnd_, &frame))
+        return;
     // The main window's client area at full size, where it stands, and the
     // window manager draws this window's frame around it: this window lies
     // in the main window's place, with the same frame.
@@ -186,10 +148,8 @@ void ApplicationWindow::OnSendLivePreview() {
     ClientToScreen(main_, &offset);
     offset.x -= frame.left;
     offset.y -= frame.top;
-    if (HBITMAP picture = PictureOf(main_, true, SizeOf(client))) {
-        dwm->setLivePreview(hwnd_, picture, &offset, DWM_SIT_DISPLAYFRAME);
-        DeleteObject(picture);
-    }
+    if (const OwnedBitmap picture = PictureOf(main_, true, SizeOf(client)))
+        sys::DwmSetIconicLivePreviewBitmap(hwnd_, picture.Get(), &offset, DWM_SIT_DISPLAYFRAME);
 }
 
 void ApplicationWindow::OnSize(WPARAM kind) {

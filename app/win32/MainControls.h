@@ -7,13 +7,14 @@
 
 #include <array>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "app/Main.h"
 #include "app/MainLayout.h"
-#include "app/win32/Accessibility.h"
+#include "base/win32/Accessibility.h"
 #include "base/win32/Controls.h"
+#include "base/win32/CustomControl.h"
+#include "base/win32/Scoped.h"
 
 namespace fortuva::win32 {
 
@@ -27,19 +28,21 @@ public:
     // Creates every control of the layout in the main window, laid out at
     // the given resolution.
     MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialog1, int dpi);
-    ~MainControls();
     MainControls(const MainControls&) = delete;
     MainControls& operator=(const MainControls&) = delete;
 
     TMainFormControls FormControls();
 
-    HWND Panel2() const { return panel2_; }
-    HFONT BoldFont() const { return boldFont_; }
-    bool IsNotice(HWND control) const { return control == notice_; }
+    HWND Panel2() const { return panel2_->Handle(); }
+    HFONT BoldFont() const { return boldFont_.Get(); }
+    bool HasRedText(HWND control) const;
     bool IsResultLabel(HWND control) const { return control == label2_->Handle(); }
-    // The adapter of an edit or a link window; nullptr for any other window.
-    const Win32Edit* EditOf(HWND control) const;
-    Win32Label* LinkOf(HWND control);
+    // The adapters the window's messages reach, found by control id as a
+    // dialog's controls are: the entry box and the slots, whose ids run on
+    // from Edit1's, and the links, whose ids run on from LMail's; nullptr
+    // for any other control.
+    const Win32Edit* EditById(int id) const;
+    Win32Label* LinkById(int id);
     Win32Timer& Timer() { return timer_; }
 
     // Places every control, with its font, glyph or image, for a screen of
@@ -47,32 +50,31 @@ public:
     void LayOut(int dpi);
 
 private:
-    HWND Create(const ControlRow& row);
+    HWND Create(const ControlRow& row, CustomControl* custom);
     // Names and roles for assistive technology where the window texts fall short.
     void DescribeControls();
 
     HINSTANCE instance_;
     HWND main_;
-    HFONT font_ = nullptr;
-    HFONT boldFont_ = nullptr;
-    std::vector<HICON> glyphs_;
-    std::vector<HWND> windows_;  // by row of the layout
-    HWND panel2_ = nullptr;
-    HWND notice_ = nullptr;
+    OwnedFont font_;
+    OwnedFont boldFont_;
+    std::vector<OwnedIcon> glyphs_;
+    std::vector<HWND> windows_;                               // by row of the layout
+    std::vector<std::unique_ptr<CustomControl>> customs_;     // by row; none for the system's controls
+    std::vector<HWND> redText_;
     HWND tooltip_ = nullptr;
 
     Win32Window window_;
-    std::unique_ptr<Win32Edit> edit1_;
-    std::array<std::unique_ptr<Win32Edit>, kSlotCount> slots_;
+    std::array<std::unique_ptr<Win32Edit>, 1 + kSlotCount> edits_;  // Edit1, then the slots
     std::array<std::unique_ptr<Win32GroupBox>, kPrizeCount> groups_;
     std::unique_ptr<Win32Label> label2_;
     std::unique_ptr<Win32CheckBox> checkBox1_;
-    std::unique_ptr<Win32Panel> panel2Control_;
+    std::unique_ptr<Win32Panel> panel2_;
     Win32Timer timer_;
     TOpenDialog& openDialog1_;
     std::unique_ptr<Win32Image> icon_;
     std::unique_ptr<Win32Label> l01_;
-    std::vector<std::unique_ptr<Win32Label>> links_;  // LMail, LURL, LMail1, LURL1
+    std::array<std::unique_ptr<Win32Link>, 4> links_;  // LMail, LURL, LMail1, LURL1
     AccessibleControls accessible_;
 };
 

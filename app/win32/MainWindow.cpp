@@ -3,20 +3,21 @@
 #include "app/ControlIds.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
+#include "base/win32/Colors.h"
 #include "base/win32/Dpi.h"
 #include "base/win32/Guard.h"
 #include "base/win32/LinkLabel.h"
 #include "base/win32/ToolButton.h"
-#include "base/win32/WideText.h"
-#include "base/win32/WindowInstance.h"
+#include "base/win32/Window.h"
 #include "resources/ResourceNames.h"
 
 namespace fortuva::win32 {
 
 namespace {
 
-HICON LoadMainIcon(HINSTANCE instance, int size) {
-    return static_cast<HICON>(LoadImageW(instance, L"" ResourceName(RES_MAIN_ICON), IMAGE_ICON, size, size, LR_DEFAULTCOLOR));
+OwnedIcon LoadMainIcon(HINSTANCE instance, int size) {
+    return OwnedIcon(static_cast<HICON>(
+        LoadImageW(instance, L"" ResourceName(RES_MAIN_ICON), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
 BOOL CALLBACK TellOfColorChange(HWND child, LPARAM) {
@@ -32,12 +33,12 @@ MainWindow::MainWindow(HINSTANCE instance, Win32Platform& platform, TApplication
       application_(application),
       bigIcon_(LoadMainIcon(instance, GetSystemMetrics(SM_CXICON))),
       smallIcon_(LoadMainIcon(instance, GetSystemMetrics(SM_CXSMICON))) {
-    RegisterClasses(instance_, bigIcon_, smallIcon_);
+    RegisterClasses(instance_, bigIcon_.Get(), smallIcon_.Get());
     applicationWindow_ = std::make_unique<ApplicationWindow>(instance_, application_.Title());
     // The program is on the taskbar from its first notice on; until the main
     // window is shown, message boxes are the application window's.
     applicationWindow_->ShowOnTaskbar();
-    platform_.SetOwners(nullptr, applicationWindow_->Handle());
+    platform_.SetOwner([this] { return main_ && IsWindowVisible(main_) ? main_ : applicationWindow_->Handle(); });
 }
 
 void MainWindow::CreateForm() {
@@ -48,7 +49,6 @@ void MainWindow::CreateForm() {
                     GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, applicationWindow_->Handle(), nullptr, instance_, this);
     dpi_ = WindowDpi(main_);
     applicationWindow_->SetMain(main_);
-    platform_.SetOwners(main_, applicationWindow_->Handle());
     fileDialog_.SetOwner(main_);
     shell_.SetOwner(main_);
     controls_ = std::make_unique<MainControls>(instance_, main_, openDialog1_, dpi_);
@@ -59,29 +59,26 @@ void MainWindow::CreateForm() {
 MainWindow::~MainWindow() {
     form_.reset();
     controls_.reset();
-    for (HICON icon : {bigIcon_, smallIcon_, windowBigIcon_, windowSmallIcon_})
-        if (icon) DestroyIcon(icon);
 }
 
 void MainWindow::RegisterClasses(HINSTANCE instance, HICON bigIcon, HICON smallIcon) {
     ApplicationWindow::Register(instance, bigIcon, smallIcon);
     RegisterWindowClass(instance, ids::kMainWindowClass, MainProc, bigIcon, smallIcon);
     RegisterWindowClass(instance, kPanelClass, PanelProc);
-    RegisterToolButtonClass(instance);
-    RegisterLinkLabelClass(instance);
+    ToolButton::Register(instance);
+    LinkLabel::Register(instance);
 }
 
 void MainWindow::SetWindowIcons(int dpi) {
-    HICON big = LoadMainIcon(instance_, SystemMetricAt(SM_CXICON, dpi));
-    HICON small = LoadMainIcon(instance_, SystemMetricAt(SM_CXSMICON, dpi));
+    OwnedIcon big = LoadMainIcon(instance_, SystemMetricAt(SM_CXICON, dpi));
+    OwnedIcon small = LoadMainIcon(instance_, SystemMetricAt(SM_CXSMICON, dpi));
     for (HWND window : {main_, applicationWindow_->Handle()}) {
-        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big));
-        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small));
+        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
+        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
     }
-    for (HICON icon : {windowBigIcon_, windowSmallIcon_})
-        if (icon) DestroyIcon(icon);
-    windowBigIcon_ = big;
-    windowSmallIcon_ = small;
+    // The icons of before are let go now that no window shows them.
+    windowBigIcon_ = std::move(big);
+    windowSmallIcon_ = std::move(small);
 }
 
 void MainWindow::PlaceAndShow() {
@@ -132,26 +129,33 @@ bool MainWindow::OnShortcut(const MSG& message) {
     return taken;
 }
 
-void MainWindow::OnCommand(int id, int code, HWND control) {
+void MainWindow::OnCommand(int id, int code) {
     if (!form_) return;
     if (id == ids::Edit1 && code == EN_CHANGE) form_->Edit1Change();
-    if (id == ids::SpeedButton1 && code == BN_CLICKED) form_->SpeedButton1Click();
-    if (id == ids::SpeedButton2 && code == BN_CLICKED) form_->SpeedButton2Click();
     if (id == ids::Button2 && code == BN_CLICKED) form_->Button2Click();
-    if (Win32Label* link = controls_->LinkOf(control)) {
-        if (code == kLinkEnter) form_->LMailMouseEnter(*link);
-        if (code == kLinkLeave) form_->LMailMouseLeave(*link);
-        if (code == kLinkClick) form_->LMailClick(*link);
+}
+
+void MainWindow::OnNotify(const NMHDR& header) {
+    if (!form_) return;
+    // By the control that tells, never by the code alone: the program's own
+    // controls' codes mean something only for them.
+    const int id = GetDlgCtrlID(header.hwndFrom);
+    if (id == ids::SpeedButton1 && header.code == NM_CLICK) form_->SpeedButton1Click();
+    if (id == ids::SpeedButton2 && header.code == NM_CLICK) form_->SpeedButton2Click();
+    if (Win32Label* link = controls_->LinkById(id)) {
+        if (header.code == kPointerEnters) form_->LMailMouseEnter(*link);
+        if (header.code == kPointerLeaves) form_->LMailMouseLeave(*link);
+        if (header.code == NM_CLICK) form_->LMailClick(*link);
     }
 }
 
 LRESULT MainWindow::OnControlColor(HWND control, HDC dc) {
-    if (controls_ && controls_->IsNotice(control)) {
-        SetTextColor(dc, RGB(255, 0, 0));
+    if (controls_ && controls_->HasRedText(control)) {
+        SetTextColor(dc, ColorRef(TColor::Red));
         SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
         return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
     }
-    if (const Win32Edit* edit = controls_ ? controls_->EditOf(control) : nullptr) {
+    if (const Win32Edit* edit = controls_ ? controls_->EditById(GetDlgCtrlID(control)) : nullptr) {
         const COLORREF color = ColorRef(edit->Color());
         SetTextColor(dc, TextColorOn(edit->Color()));
         SetBkColor(dc, color);
@@ -170,7 +174,7 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     WideString text = WindowTextW(item.hwndItem);
     RECT area = item.rcItem;
     FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
-    HGDIOBJ oldFont = SelectObject(item.hDC, controls_->BoldFont());
+    const Selected font(item.hDC, controls_->BoldFont());
     SetBkMode(item.hDC, TRANSPARENT);
     SetTextColor(item.hDC, TextColorOn(TColor::BtnFace));
     // Centred both ways: measure the wrapped text, then place it mid-height.
@@ -180,7 +184,6 @@ void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     RECT place = area;
     place.top += ((area.bottom - area.top) - (measured.bottom - measured.top)) / 2;
     DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &place, format);
-    SelectObject(item.hDC, oldFont);
 }
 
 void MainWindow::OnTimer(WPARAM id) {
@@ -236,7 +239,11 @@ void MainWindow::OnDestroy() {
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam));
+        OnCommand(LOWORD(wParam), HIWORD(wParam));
+        applicationWindow_->PictureChanged();
+        return 0;
+    case WM_NOTIFY:
+        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
         applicationWindow_->PictureChanged();
         return 0;
     case DM_GETDEFID:
@@ -273,6 +280,7 @@ LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT message, WPARAM wParam, L
         // The panel's controls report to the main window, like its own children.
         switch (message) {
         case WM_COMMAND:
+        case WM_NOTIFY:
         case WM_DRAWITEM:
         case WM_CTLCOLORSTATIC:
         case WM_CTLCOLORBTN: return SendMessageW(GetParent(hwnd), message, wParam, lParam);

@@ -13,6 +13,7 @@
 #include "app/win32/MainControls.h"
 #include "base/win32/FileSystem.h"
 #include "base/win32/Platform.h"
+#include "base/win32/Scoped.h"
 #include "check/win32/Voice.h"
 #include "numbers/win32/OpenFile.h"
 
@@ -36,7 +37,8 @@ private:
     void CreateForm();
     void PlaceAndShow();
 
-    void OnCommand(int id, int code, HWND control);
+    void OnCommand(int id, int code);
+    void OnNotify(const NMHDR& header);
     LRESULT OnControlColor(HWND control, HDC dc);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnTimer(WPARAM id);
@@ -51,10 +53,10 @@ private:
     HINSTANCE instance_;
     Win32Platform& platform_;
     TApplication& application_;
-    HICON bigIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
-    HICON windowBigIcon_ = nullptr;
-    HICON windowSmallIcon_ = nullptr;
+    OwnedIcon bigIcon_;  // the window classes', at the desktop's resolution
+    OwnedIcon smallIcon_;
+    OwnedIcon windowBigIcon_;  // the windows' own, at their monitor's
+    OwnedIcon windowSmallIcon_;
     std::unique_ptr<ApplicationWindow> applicationWindow_;
     HWND main_ = nullptr;
     int dpi_ = 96;  // of the monitor the main window stands on

@@ -1,15 +1,11 @@
 #include <windows.h>
 
-#include <commctrl.h>
-
-#include <cstdlib>
-
 #include "app/Application.h"
 #include "app/win32/MainWindow.h"
 #include "base/win32/ComApartment.h"
 #include "base/win32/Guard.h"
 #include "base/win32/Platform.h"
-#include "base/win32/SystemLibrary.h"
+#include "base/win32/SystemFunctions.h"
 
 int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
     using namespace fortuva;
@@ -26,9 +22,8 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         // One single-threaded apartment for the window thread, for the
         // shell's requests and screen readers alike.
         const ComApartment apartment;
-        using InitFunction = BOOL(WINAPI*)(const INITCOMMONCONTROLSEX*);
         INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
-        SystemProc<InitFunction>(L"comctl32.dll", "InitCommonControlsEx")(&controls);
+        sys::InitCommonControlsEx(&controls);
         MainWindow window(instance, platform, application);
         return window.Run();
     } catch (const std::exception& failure) {
@@ -38,10 +33,3 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
         return 1;
     }
 }
-
-// Every failure reaches the application's general handler, so the run-time's
-// verbose report of an uncaught exception, with its name demangler, would
-// only add weight to the executable. An uncaught exception simply aborts.
-namespace __gnu_cxx {
-void __verbose_terminate_handler() { std::abort(); }
-}  // namespace __gnu_cxx

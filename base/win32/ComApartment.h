@@ -18,7 +18,7 @@ public:
     ComApartment& operator=(const ComApartment&) = delete;
 
 private:
-    void(WINAPI* leave_)() = nullptr;  // set only when the apartment was entered
+    bool entered_ = false;
 };
 
 }  // namespace fortuva::win32

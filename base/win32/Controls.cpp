@@ -1,8 +1,7 @@
 #include "base/win32/Controls.h"
 
 #include "base/Errors.h"
-#include "base/win32/LinkLabel.h"
-#include "base/win32/WideText.h"
+#include "base/win32/Window.h"
 
 namespace fortuva::win32 {
 
@@ -15,30 +14,6 @@ void SetTextOf(HWND hwnd, const WideString& text) {
 }
 
 }  // namespace
-
-COLORREF ColorRef(TColor color) {
-    switch (color) {
-    case TColor::BtnFace: return GetSysColor(COLOR_BTNFACE);
-    case TColor::Window: return GetSysColor(COLOR_WINDOW);
-    case TColor::WindowText: return GetSysColor(COLOR_WINDOWTEXT);
-    case TColor::Red: return RGB(255, 0, 0);
-    case TColor::Blue: return RGB(0, 0, 255);
-    }
-    return GetSysColor(COLOR_BTNFACE);
-}
-
-COLORREF TextColorOn(TColor background) {
-    return GetSysColor(background == TColor::Window ? COLOR_WINDOWTEXT : COLOR_BTNTEXT);
-}
-
-WideString WindowTextW(HWND hwnd) {
-    int length = GetWindowTextLengthW(hwnd);
-    WideString text(static_cast<std::size_t>(length) + 1, L'\0');
-    text.resize(static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), length + 1)));
-    return text;
-}
-
-std::string WindowText(HWND hwnd) { return Narrow(WindowTextW(hwnd)); }
 
 std::string Win32Edit::Text() const { return WindowText(hwnd_); }
 
@@ -57,31 +32,6 @@ void Win32Edit::SetFocus() { ::SetFocus(hwnd_); }
 
 std::string Win32Label::Caption() const { return WindowText(hwnd_); }
 
-void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON bigIcon,
-                         HICON smallIcon) {
-    WNDCLASSEXW wc{};
-    wc.cbSize = sizeof(wc);
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
-    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    wc.hIcon = bigIcon;
-    wc.hIconSm = smallIcon;
-    wc.lpfnWndProc = procedure;
-    wc.lpszClassName = name;
-    RegisterClassExW(&wc);
-}
-
-void FitToText(HWND label) {
-    WideString text = WindowTextW(label);
-    HDC dc = GetDC(label);
-    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    SelectObject(dc, old);
-    ReleaseDC(label, dc);
-    SetWindowPos(label, nullptr, 0, 0, size.cx, size.cy, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
-}
-
 void Win32Label::SetCaption(const std::string& caption) {
     SetTextOf(hwnd_, Widen(caption));
     if (autoSize_) FitToText(hwnd_);
@@ -89,10 +39,6 @@ void Win32Label::SetCaption(const std::string& caption) {
 }
 
 void Win32Label::Repaint() { UpdateWindow(hwnd_); }
-
-void Win32Label::SetLook(TColor fontColor, bool underline, bool handCursor) {
-    SetLinkLook(hwnd_, fontColor, underline, handCursor);
-}
 
 std::string Win32GroupBox::Caption() const { return WindowText(hwnd_); }
 
@@ -116,18 +62,14 @@ void Win32Panel::FillParent() {
     SetWindowPos(hwnd_, nullptr, 0, 0, client.right, client.bottom, SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
-Win32Image::~Win32Image() {
-    if (icon_) DestroyIcon(icon_);
-}
-
 void Win32Image::LoadIconAtSize() {
     RECT area;
     GetClientRect(hwnd_, &area);
-    HICON icon = static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), mainIcon_.c_str(), IMAGE_ICON, area.right, area.bottom, LR_DEFAULTCOLOR));
-    SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon), 0);
-    if (icon_) DestroyIcon(icon_);
-    icon_ = icon;
+    OwnedIcon icon(static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), mainIcon_.c_str(), IMAGE_ICON, area.right, area.bottom, LR_DEFAULTCOLOR)));
+    SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
+    // The one shown before is let go once the image no longer shows it.
+    icon_ = std::move(icon);
 }
 
 void Win32Image::ShowMainIcon() {

@@ -7,16 +7,11 @@
 #include <string>
 
 #include "base/Controls.h"
+#include "base/win32/LinkLabel.h"
+#include "base/win32/Scoped.h"
 #include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
-
-COLORREF ColorRef(TColor color);
-
-// The system's text colour that belongs with a background, so that text
-// stays readable in every colour scheme, High Contrast included: window text
-// on the window colour, button text on button face and on the blink's red.
-COLORREF TextColorOn(TColor background);
 
 class Win32Edit : public TEdit {
 public:
@@ -44,11 +39,25 @@ public:
     std::string Caption() const override;
     void SetCaption(const std::string& caption) override;
     void Repaint() override;
-    void SetLook(TColor fontColor, bool underline, bool handCursor) override;
+    // A plain label has no look of a link to change.
+    void SetLook(TColor, bool, bool) override {}
 
 private:
     HWND hwnd_;
     bool autoSize_;
+};
+
+// A link label, whose look the form changes.
+class Win32Link : public Win32Label {
+public:
+    Win32Link(std::string name, LinkLabel& link, int tag)
+        : Win32Label(std::move(name), link.Handle(), tag), link_(link) {}
+    void SetLook(TColor fontColor, bool underline, bool handCursor) override {
+        link_.SetLook(fontColor, underline, handCursor);
+    }
+
+private:
+    LinkLabel& link_;
 };
 
 class Win32GroupBox : public TGroupBox {
@@ -72,6 +81,7 @@ private:
 class Win32Panel : public TPanel {
 public:
     Win32Panel(std::string name, HWND hwnd) : TPanel(std::move(name)), hwnd_(hwnd) {}
+    HWND Handle() const { return hwnd_; }
     bool Visible() const override;
     void SetVisible(bool visible) override;
     void FillParent() override;
@@ -85,7 +95,6 @@ public:
     // The program's main icon is the icon resource of this name.
     Win32Image(std::string name, HWND hwnd, WideString mainIcon)
         : TImage(std::move(name)), hwnd_(hwnd), mainIcon_(std::move(mainIcon)) {}
-    ~Win32Image() override;
     void ShowMainIcon() override;
     // A shown icon is loaded again at the image's size, which follows the
     // screen's resolution.
@@ -96,7 +105,7 @@ private:
 
     HWND hwnd_;
     WideString mainIcon_;
-    HICON icon_ = nullptr;
+    OwnedIcon icon_;
 };
 
 // A periodic timer whose ticks arrive as WM_TIMER at the owner window, also
@@ -123,16 +132,5 @@ public:
 private:
     HWND hwnd_;
 };
-
-// The window text of any window, as Windows holds it and in code page 932.
-WideString WindowTextW(HWND hwnd);
-std::string WindowText(HWND hwnd);
-
-// A window class of ours: the arrow cursor over the button-face colour.
-void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON bigIcon = nullptr,
-                         HICON smallIcon = nullptr);
-
-// Sizes a label to its text in its own font.
-void FitToText(HWND label);
 
 }  // namespace fortuva::win32

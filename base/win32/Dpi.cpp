@@ -1,53 +1,28 @@
-// Windows 10's declarations, for functions that are looked up at run time
-// and never imported, so that the program still starts on Windows 7.
-#undef WINVER
-#define WINVER 0x0A00
 #include "base/win32/Dpi.h"
 
-#include "base/win32/SystemLibrary.h"
+#include "base/win32/Scoped.h"
+#include "base/win32/SystemFunctions.h"
 
 namespace fortuva::win32 {
 
-namespace {
-
-// Windows 10 (1607) and later; looked up, as older systems lack them.
-struct DpiApi {
-    decltype(&GetDpiForWindow) forWindow = SystemProcIfAny<decltype(&GetDpiForWindow)>(L"user32.dll", "GetDpiForWindow");
-    decltype(&GetSystemMetricsForDpi) metric =
-        SystemProcIfAny<decltype(&GetSystemMetricsForDpi)>(L"user32.dll", "GetSystemMetricsForDpi");
-    decltype(&AdjustWindowRectExForDpi) adjust =
-        SystemProcIfAny<decltype(&AdjustWindowRectExForDpi)>(L"user32.dll", "AdjustWindowRectExForDpi");
-};
-
-const DpiApi& Api() {
-    static const DpiApi api;
-    return api;
-}
-
-}  // namespace
-
-int ScreenDpi() {
-    HDC screen = GetDC(nullptr);
-    int dpi = GetDeviceCaps(screen, LOGPIXELSY);
-    ReleaseDC(nullptr, screen);
-    return dpi;
-}
+int ScreenDpi() { return GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY); }
 
 int WindowDpi(HWND window) {
-    const UINT dpi = Api().forWindow ? Api().forWindow(window) : 0;
+    const UINT dpi = sys::GetDpiForWindow ? sys::GetDpiForWindow(window) : 0;
     return dpi ? static_cast<int>(dpi) : ScreenDpi();
 }
 
 int SystemMetricAt(int index, int dpi) {
-    return Api().metric ? Api().metric(index, static_cast<UINT>(dpi)) : GetSystemMetrics(index);
+    return sys::GetSystemMetricsForDpi ? sys::GetSystemMetricsForDpi(index, static_cast<UINT>(dpi))
+                                       : GetSystemMetrics(index);
 }
 
 void SizeClientArea(HWND window, SIZE client, int dpi, const POINT* topLeft) {
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     RECT frame{0, 0, client.cx, client.cy};
-    if (Api().adjust)
-        Api().adjust(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi));
+    if (sys::AdjustWindowRectExForDpi)
+        sys::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi));
     else
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
     int width = frame.right - frame.left;

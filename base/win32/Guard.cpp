@@ -1,5 +1,7 @@
 #include "base/win32/Guard.h"
 
+#include <cstdlib>
+
 namespace fortuva::win32 {
 
 namespace {
@@ -19,3 +21,11 @@ void ReportFailure(const std::exception& failure) noexcept {
 }
 
 }  // namespace fortuva::win32
+
+// Every failure reaches the general handler through this guard, so the
+// run-time's verbose report of an uncaught exception, with its name
+// demangler, would only add weight to the executable. An exception that
+// escapes the guard simply aborts.
+namespace __gnu_cxx {
+void __verbose_terminate_handler() { std::abort(); }
+}  // namespace __gnu_cxx

@@ -17,11 +17,6 @@ WideString ModulePath() {
     }
 }
 
-void Win32Platform::SetOwners(HWND mainWindow, HWND applicationWindow) {
-    main_ = mainWindow;
-    application_ = applicationWindow;
-}
-
 void Win32Platform::Beep() { MessageBeep(0); }
 
 void Win32Platform::ShowMessage(MessageKind kind, const std::string& title, const std::string& text) {
@@ -32,7 +27,7 @@ void Win32Platform::ShowMessage(MessageKind kind, const std::string& title, cons
     case MessageKind::Plain: icon = 0; break;
     case MessageKind::Error: icon = MB_ICONSTOP; break;
     }
-    HWND owner = (main_ && IsWindowVisible(main_)) ? main_ : application_;
+    HWND owner = owner_ ? owner_() : nullptr;
     if (MessageBoxW(owner, Widen(text).c_str(), Widen(title).c_str(), MB_OK | icon) == 0)
         throw Exception(kCannotShowMessage);
 }

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <functional>
+
 #include "base/Platform.h"
 #include "base/win32/WideText.h"
 
@@ -12,8 +14,8 @@ WideString ModulePath();
 
 class Win32Platform : public IPlatform {
 public:
-    // Message boxes are owned by the first of these windows that is visible.
-    void SetOwners(HWND mainWindow, HWND applicationWindow);
+    // Message boxes are owned by the window this names when each is shown.
+    void SetOwner(std::function<HWND()> owner) { owner_ = std::move(owner); }
     void Beep() override;
     void ShowMessage(MessageKind kind, const std::string& title, const std::string& text) override;
     void Sleep(unsigned milliseconds) override;
@@ -21,8 +23,7 @@ public:
     NativePath ExecutablePath() override;
 
 private:
-    HWND main_ = nullptr;
-    HWND application_ = nullptr;
+    std::function<HWND()> owner_;
 };
 
 }  // namespace fortuva::win32

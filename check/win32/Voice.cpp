@@ -1,22 +1,15 @@
 #include "check/win32/Voice.h"
 
-#include <windows.h>
-
-#include <mmsystem.h>
-
-#include "base/win32/SystemLibrary.h"
+#include "base/win32/SystemFunctions.h"
 #include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 namespace {
 
-using SndPlaySound = BOOL(WINAPI*)(LPCWSTR, UINT);
-
 // Asynchronous, and without SND_NODEFAULT: a clip that cannot be played
 // gives the default alert sound instead.
 void Play(LPCWSTR sound, UINT flags) {
-    static const auto play = SystemProc<SndPlaySound>(L"winmm.dll", "sndPlaySoundW");
-    play(sound, SND_ASYNC | flags);
+    sys::sndPlaySoundW(sound, SND_ASYNC | flags);
 }
 
 }  // namespace

@@ -1,8 +1,6 @@
 #include "numbers/win32/OpenFile.h"
 
-#include <commdlg.h>
-
-#include "base/win32/SystemLibrary.h"
+#include "base/win32/SystemFunctions.h"
 #include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
@@ -10,7 +8,6 @@ namespace fortuva::win32 {
 namespace {
 // Room for the longest path the file system allows.
 constexpr std::size_t kPathRoom = 32768;
-using GetOpenFileNameFunction = BOOL(WINAPI*)(LPOPENFILENAMEW);
 
 // Windows' file dialog leaves the process in the chosen file's folder
 // whatever OFN_NOCHANGEDIR asks, and a folder that is a process's current
@@ -36,7 +33,6 @@ private:
 }  // namespace
 
 bool Win32FileDialog::Execute(OpenDialogState& state) {
-    static const auto getOpenFileName = SystemProc<GetOpenFileNameFunction>(L"comdlg32.dll", "GetOpenFileNameW");
     // "shown|pattern|..." becomes the dialog's list of zero-ended strings.
     WideString filter = Widen(state.Filter);
     for (wchar_t& c : filter)
@@ -59,7 +55,7 @@ bool Win32FileDialog::Execute(OpenDialogState& state) {
     // Nothing of the user's choice is kept: no shortcut in their recent files.
     dialog.Flags = OFN_HIDEREADONLY | OFN_ENABLESIZING | OFN_EXPLORER | OFN_NOCHANGEDIR | OFN_DONTADDTORECENT;
     const CurrentFolderKept folder;
-    if (!getOpenFileName(&dialog)) return false;
+    if (!sys::GetOpenFileNameW(&dialog)) return false;
     file.resize(wcslen(file.c_str()));
     state.FileName = FromPathW(file);
     state.FilterIndex = static_cast<int>(dialog.nFilterIndex);

@@ -1,13 +1,10 @@
-#include "app/win32/Accessibility.h"
-
-#include <commctrl.h>
-#include <ole2.h>
-#include <oleacc.h>
+#include "base/win32/Accessibility.h"
 
 #include <exception>
 
-#include "base/win32/SystemLibrary.h"
-#include "base/win32/WideText.h"
+#include "base/win32/Scoped.h"
+#include "base/win32/SystemFunctions.h"
+#include "base/win32/Window.h"
 
 namespace fortuva::win32 {
 
@@ -35,44 +32,11 @@ constexpr IID kIAccPropServices = {0x6e26e776, 0x04f0, 0x495d, {0x80, 0xe4, 0x33
 constexpr GUID kLiveSettingProperty = {0xc12bcd8e, 0x2a8e, 0x4950, {0x8a, 0xe7, 0x36, 0x25, 0x11, 0x1d, 0x58, 0xeb}};
 constexpr LONG kPolite = 1;
 
-// The window procedure chain, from comctl32, which also chains the tool
-// tips that watch the same controls. Had when the first control is
-// described, so a window procedure never has to load it.
-struct Subclassing {
-    decltype(&SetWindowSubclass) set = SystemProc<decltype(&SetWindowSubclass)>(L"comctl32.dll", "SetWindowSubclass");
-    decltype(&RemoveWindowSubclass) remove =
-        SystemProc<decltype(&RemoveWindowSubclass)>(L"comctl32.dll", "RemoveWindowSubclass");
-    decltype(&DefSubclassProc) next = SystemProc<decltype(&DefSubclassProc)>(L"comctl32.dll", "DefSubclassProc");
-};
-
-const Subclassing& Chain() {
-    static const Subclassing chain;
-    return chain;
-}
-
-// The accessibility libraries, from the system folder, had when assistive
-// technology first asks: a user without it never loads them. The thread
-// is in its apartment from start-up on.
-struct AccessibilityApi {
-    decltype(&CreateStdAccessibleObject) standardObject =
-        SystemProc<decltype(&CreateStdAccessibleObject)>(L"oleacc.dll", "CreateStdAccessibleObject");
-    decltype(&LresultFromObject) answer = SystemProc<decltype(&LresultFromObject)>(L"oleacc.dll", "LresultFromObject");
-    decltype(&SysAllocStringLen) allocString =
-        SystemProc<decltype(&SysAllocStringLen)>(L"oleaut32.dll", "SysAllocStringLen");
-    decltype(&CoCreateInstance) createInstance =
-        SystemProc<decltype(&CoCreateInstance)>(L"ole32.dll", "CoCreateInstance");
-};
-
-const AccessibilityApi& Api() {
-    static const AccessibilityApi api;
-    return api;
-}
-
 bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
 
 HRESULT GiveString(const WideString& text, BSTR* out) {
     if (!out) return E_POINTER;
-    *out = Api().allocString(text.data(), static_cast<UINT>(text.size()));
+    *out = sys::SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *out ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -82,7 +46,6 @@ class DescribedObject final : public IAccessible {
 public:
     DescribedObject(HWND control, const Description& description, IAccessible* standard)
         : control_(control), description_(description), standard_(standard) {}
-    ~DescribedObject() { standard_->Release(); }
 
     HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (!object) return E_POINTER;
@@ -194,45 +157,44 @@ private:
     ULONG references_ = 1;  // every call comes on the window thread
     HWND control_;
     const Description description_;  // a copy: a client may hold the object past the window
-    IAccessible* standard_;
+    ComPtr<IAccessible> standard_;
 };
 
 // Tells UI Automation that the control's changes are to be read out once
 // the reader has finished what it is saying. Systems before Windows 8 know
 // no such property, and Wine's annotation service does nothing: both go on
 // without it.
-void GiveLiveSetting(const AccessibilityApi& api, HWND control) {
-    IAccPropServices* annotations = nullptr;
-    if (FAILED(api.createInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
-                                  reinterpret_cast<void**>(&annotations))))
+void GiveLiveSetting(HWND control) {
+    ComPtr<IAccPropServices> annotations;
+    if (!sys::CoCreateInstance ||
+        FAILED(sys::CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER, kIAccPropServices,
+                                     annotations.Receive())))
         return;
     VARIANT polite;
     polite.vt = VT_I4;
     polite.lVal = kPolite;
     annotations->SetHwndProp(control, static_cast<DWORD>(OBJID_CLIENT), CHILDID_SELF, kLiveSettingProperty, polite);
-    annotations->Release();
 }
 
 // The answer to WM_GETOBJECT for the control's client area, or 0 to leave
-// the question to the system.
-LRESULT Answer(HWND control, WPARAM flags, Description& description) {
+// the question to the system. The question comes from another program, not
+// from the user: without the accessibility libraries the system answers
+// alone, and no error box appears.
+LRESULT Answer(HWND control, WPARAM flags, Description& description) noexcept {
+    if (!sys::CreateStdAccessibleObject || !sys::LresultFromObject || !sys::SysAllocStringLen) return 0;
     try {
-        const AccessibilityApi& api = Api();
         // Given before the first answer, which is when a reader first looks.
         if (description.live && !description.liveSettingGiven) {
             description.liveSettingGiven = true;
-            GiveLiveSetting(api, control);
+            GiveLiveSetting(control);
         }
-        IAccessible* standard = nullptr;
-        if (FAILED(api.standardObject(control, OBJID_CLIENT, __uuidof(IAccessible), reinterpret_cast<void**>(&standard))))
+        ComPtr<IAccessible> standard;
+        if (FAILED(sys::CreateStdAccessibleObject(control, OBJID_CLIENT, __uuidof(IAccessible), standard.Receive())))
             return 0;
-        auto* described = new DescribedObject(control, description, standard);
-        const LRESULT answer = api.answer(__uuidof(IAccessible), flags, described);
-        described->Release();
+        const ComPtr<IAccessible> described(new DescribedObject(control, description, standard.Detach()));
+        const LRESULT answer = sys::LresultFromObject(__uuidof(IAccessible), flags, described.Get());
         return answer > 0 ? answer : 0;
     } catch (const std::exception&) {
-        // The question comes from another program, not from the user: without
-        // the libraries the system answers alone, and no error box appears.
         return 0;
     }
 }
@@ -242,8 +204,8 @@ LRESULT CALLBACK DescribedProc(HWND control, UINT message, WPARAM wParam, LPARAM
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         if (LRESULT answer = Answer(control, wParam, *reinterpret_cast<Description*>(data))) return answer;
     }
-    if (message == WM_NCDESTROY) Chain().remove(control, DescribedProc, id);
-    return Chain().next(control, message, wParam, lParam);
+    if (message == WM_NCDESTROY) sys::RemoveWindowSubclass(control, DescribedProc, id);
+    return sys::DefSubclassProc(control, message, wParam, lParam);
 }
 
 }  // namespace
@@ -253,14 +215,16 @@ AccessibleControls::~AccessibleControls() = default;
 
 void AccessibleControls::Describe(HWND control, const Description& description) {
     descriptions_.push_back(std::make_unique<Description>(description));
-    Chain().set(control, DescribedProc, 0, reinterpret_cast<DWORD_PTR>(descriptions_.back().get()));
+    // The window procedure chain, which also chains the tool tips that
+    // watch the same controls.
+    sys::SetWindowSubclass(control, DescribedProc, 0, reinterpret_cast<DWORD_PTR>(descriptions_.back().get()));
 }
 
-void AccessibleControls::Slot(HWND edit, const std::string& name) {
+void AccessibleControls::NamedText(HWND edit, const std::string& name) {
     Describe(edit, {ROLE_SYSTEM_TEXT, Widen(name), true, nullptr});
 }
 
-void AccessibleControls::ToolButton(HWND button, const char* action) {
+void AccessibleControls::PushButton(HWND button, const char* action) {
     Describe(button, {ROLE_SYSTEM_PUSHBUTTON, {}, false, action});
 }
 
@@ -268,7 +232,7 @@ void AccessibleControls::Link(HWND link, const char* action) {
     Describe(link, {ROLE_SYSTEM_LINK, {}, false, action});
 }
 
-void AccessibleControls::ResultLabel(HWND label) {
+void AccessibleControls::LiveText(HWND label) {
     Describe(label, {ROLE_SYSTEM_STATICTEXT, {}, false, nullptr, true});
 }
 

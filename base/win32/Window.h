@@ -1,8 +1,13 @@
-// A window's object, passed as CreateWindowEx's last argument and stored at
+// The one way a window of the program keeps its state: an object of its
+// own, passed as CreateWindowEx's last argument and bound to the window at
 // WM_NCCREATE, so that every message from the first on reaches it.
 #pragma once
 
 #include <windows.h>
+
+#include <string>
+
+#include "base/win32/WideText.h"
 
 namespace fortuva::win32 {
 
@@ -18,5 +23,16 @@ Window* WindowInstance(HWND hwnd, UINT message, LPARAM lParam, HWND Window::*han
     }
     return reinterpret_cast<Window*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
+
+// A window class of ours: the arrow cursor over the button-face colour.
+void RegisterWindowClass(HINSTANCE instance, const wchar_t* name, WNDPROC procedure, HICON bigIcon = nullptr,
+                         HICON smallIcon = nullptr, UINT style = 0);
+
+// The window text of any window, as Windows holds it and in code page 932.
+WideString WindowTextW(HWND hwnd);
+std::string WindowText(HWND hwnd);
+
+// Sizes a window to its text in its own font.
+void FitToText(HWND window);
 
 }  // namespace fortuva::win32
