@@ -85,7 +85,8 @@ void ApplicationWindow::Register(HINSTANCE instance, HICON bigIcon, HICON smallI
 }
 
 ApplicationWindow::ApplicationWindow(HINSTANCE instance, const std::string& title) {
-    // Zero-sized until it takes the main window's place when shown.
+    // Of no size, and so unseen, until it takes the main window's place
+    // once that is shown; on the taskbar from the start-up notice on.
     CreateWindowExW(0, ids::kApplicationWindowClass, Widen(title).c_str(),
                     WS_POPUP | WS_CAPTION | WS_CLIPSIBLINGS | WS_SYSMENU | WS_MINIMIZEBOX,
                     GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2, 0, 0, nullptr, nullptr,
