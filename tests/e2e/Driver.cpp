@@ -131,6 +131,14 @@ std::wstring FortuvaExePath() {
     return path;
 }
 
+std::wstring TestData(const std::wstring& relative) {
+    std::vector<wchar_t> buffer(32768);
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0 || n >= buffer.size()) Fail("cannot read the test program's own path");
+    const std::wstring self(buffer.data(), n);
+    return self.substr(0, self.find_last_of(L"\\/") + 1) + relative;
+}
+
 int CurrentYear() {
     SYSTEMTIME now;
     GetLocalTime(&now);

@@ -37,6 +37,11 @@ std::wstring HostPath(std::wstring path);
 // (a Windows path, or a Unix path which Wine maps to drive Z:).
 std::wstring FortuvaExePath();
 
+// A file the tests bring along, by its path below the folder of the test
+// program (e.g. L"voice\\clip4.wav"): the build folder, or the test kit
+// wherever it was unpacked.
+std::wstring TestData(const std::wstring& relative);
+
 // The local year as the program reads it, and the name of its year file.
 int CurrentYear();
 std::wstring YearFileName();  // e.g. L"2026.txt"
