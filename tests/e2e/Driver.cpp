@@ -547,6 +547,16 @@ void SetColours(const std::vector<int>& elements, const std::vector<COLORREF>& c
         Fail("cannot set the system colours");
 }
 
+// A run stopped at its console (Ctrl+C, Ctrl+Break, the window closed) ends
+// without unwinding; the colours of before are put back on the way.
+BOOL WINAPI RestoreColoursOnStop(DWORD) {
+    try {
+        RestoreLeftoverColours();
+    } catch (...) {
+    }
+    return FALSE;  // the run then ends as it would have
+}
+
 }  // namespace
 
 SystemColours::SystemColours(const std::vector<std::pair<int, COLORREF>>& colours) {
@@ -570,12 +580,14 @@ SystemColours::SystemColours(const std::vector<std::pair<int, COLORREF>>& colour
     const bool saved = WriteFile(file, record.data(), bytes, &written, nullptr) && written == bytes;
     CloseHandle(file);
     if (!saved) Fail("cannot write", path);
+    SetConsoleCtrlHandler(RestoreColoursOnStop, TRUE);
     SetColours(elements_, wanted);
 }
 
 SystemColours::~SystemColours() {
     if (SetSysColors(static_cast<int>(elements_.size()), elements_.data(), before_.data()))
         DeleteFileW(LeftoverColoursFile().c_str());
+    SetConsoleCtrlHandler(RestoreColoursOnStop, FALSE);
 }
 
 void RestoreLeftoverColours() {

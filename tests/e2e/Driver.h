@@ -172,7 +172,8 @@ COLORREF BackgroundOf(HWND control);
 std::set<COLORREF> ColoursDrawnIn(HWND control);
 
 // Sets system colours, with which every program of the session then draws,
-// and puts the earlier ones back when destroyed. Until then the earlier ones
+// and puts the earlier ones back when destroyed, or when the run is stopped
+// at its console (Ctrl+C, its window closed). Until then the earlier ones
 // also wait in a file under the temporary folder, so that a run which dies
 // on the way (they outlive it under Wine) leaves them to
 // RestoreLeftoverColours, which every later run calls at its start.
