@@ -60,26 +60,13 @@ else
     epoch=946684800
 fi
 
-# Every field of every entry is set here, none read from the staged files.
-# The program may be run straight from an unpacking tool, so it is 0755;
-# the rest is 0644.
+# Every field of every entry is set here (scripts/write-zip.py). The
+# program may be run straight from an unpacking tool, so it is 0755; the
+# rest is 0644.
 zip="$build/$name.zip"
 rm -f "$zip"
-python3 - "$zip" "$epoch" "$stage" "$name/Fortuva.exe" "$name/ReadMe.txt" \
-    "${samples[@]/#/$name/}" <<'PY'
-import sys, time, zipfile
-path, epoch, stage, *names = sys.argv[1:]
-# Zip dates are UTC here and start in 1980.
-when = time.gmtime(max(int(epoch), 315532800))[:6]
-with zipfile.ZipFile(path, "w") as z:
-    for name in names:
-        info = zipfile.ZipInfo(name, date_time=when)
-        info.create_system = 3  # Unix, so that the modes below are read
-        info.external_attr = (0o100755 if name.endswith(".exe") else 0o100644) << 16
-        info.compress_type = zipfile.ZIP_DEFLATED
-        with open(stage + "/" + name, "rb") as f:
-            z.writestr(info, f.read(), compresslevel=9)
-PY
+python3 "$root/scripts/write-zip.py" "$zip" "$epoch" "$stage" "$name/Fortuva.exe" "$name/ReadMe.txt" \
+    "${samples[@]/#/$name/}"
 
 # Checksums of what users download and of what they run, for
 # `sha256sum -c SHA256SUMS` beside the zip.
