@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Builds the release zip: Fortuva-<version>/ with Fortuva.exe, ReadMe.txt and
 # every samples/*.txt, as $BUILD/Fortuva-<version>.zip, and beside it
-# SHA256SUMS (the zip's and the program's). Prints the zip's path on stdout;
-# everything else, the checksums among it, goes to stderr.
+# SHA256SUMS (the zip's and the program's) and the test kit
+# Fortuva-<version>-tests.zip (scripts/test-kit.sh; --no-test-kit leaves it
+# out). Prints the zip's path on stdout; everything else, the checksums among
+# it, goes to stderr.
 #
 # Signs Fortuva.exe (Authenticode, SHA-256) when given a key:
 #   FORTUVA_SIGN_PKCS12        a .p12 file (its password in FORTUVA_SIGN_PASS)
@@ -12,8 +14,8 @@
 #   FORTUVA_SIGN_CERT          the certificate of that key, with its chain (PEM)
 #   (the token's PIN in FORTUVA_SIGN_PASS)
 # and, for either, FORTUVA_SIGN_TIMESTAMP: an RFC 3161 time-stamp server. The
-# zip then carries the signed program, which SHA256SUMS names too. Without a
-# key nothing is signed.
+# zip then carries the signed program, which SHA256SUMS and the test kit name
+# too. Without a key nothing is signed.
 #
 # The same commit gives the same bytes, whatever the folder, the time, the
 # umask or the time zone: the zip's entries come in a fixed order, all with
@@ -35,6 +37,14 @@ if [ -z "$version" ]; then
     exit 1
 fi
 name="Fortuva-$version"
+
+test_kit=1
+for arg in "$@"; do
+    case $arg in
+    --no-test-kit) test_kit=0 ;;
+    *) echo "package.sh: unknown argument '$arg' (--no-test-kit)" >&2; exit 2 ;;
+    esac
+done
 
 # A key named by halves, or a signing setting without a key, is a mistake:
 # the release would go out unsigned while signed was meant.
@@ -61,9 +71,11 @@ fi
 groups=(build32)
 [ ${#sign[@]} -eq 0 ] || groups+=(sign)
 bash "$root/scripts/install-deps.sh" "${groups[@]}" >&2
+targets=(Fortuva)
+[ $test_kit -eq 0 ] || targets+=(fortuva_e2e)
 cmake -S "$root" -B "$build/win" -DCMAKE_TOOLCHAIN_FILE="$root/cmake/mingw-i686.cmake" \
       -DCMAKE_BUILD_TYPE=Release >&2
-cmake --build "$build/win" -j"$(nproc)" --target Fortuva >&2
+cmake --build "$build/win" -j"$(nproc)" --target "${targets[@]}" >&2
 
 # The sample files, in byte order of their names, whatever the locale.
 mapfile -t samples < <(cd "$root/samples" && printf '%s\n' *.txt | LC_ALL=C sort)
@@ -138,4 +150,10 @@ sums="$build/SHA256SUMS"
 } >"$sums"
 echo "package.sh: $sums" >&2
 cat "$sums" >&2
+
+# The end-to-end tests with the program they test: the one just shipped.
+if [ $test_kit -eq 1 ]; then
+    SOURCE_DATE_EPOCH=$epoch bash "$root/scripts/test-kit.sh" "$build/win" "$stage/$name/Fortuva.exe" \
+        "$build/$name-tests.zip" >&2
+fi
 echo "$zip"
