@@ -70,11 +70,14 @@ def differ(what, at, length, field=""):
     sys.exit(1)
 
 
-def first_difference(a, b):
-    """The first byte where they part, counted from 1 as cmp does."""
+def first_difference(a, b, skip=range(0)):
+    """The first byte where they part outside skip, counted from 1 as cmp
+    does; where they part only inside skip, the first byte there."""
     n = min(len(a), len(b))
-    i = next((i for i in range(n) if a[i] != b[i]), n)
-    return i + 1
+    i = next((i for i in range(n) if a[i] != b[i] and i not in skip), None)
+    if i is None and len(a) == len(b):
+        i = next(i for i in range(n) if a[i] != b[i])
+    return (n if i is None else i) + 1
 
 
 def pe_fields(image):
@@ -169,7 +172,9 @@ for name in names:
         mine = unsigned(name, mine)
         what = f"{name} with its signature taken off"
     if mine != theirs:
-        at = first_difference(mine, theirs)
+        # The checksum follows every other byte: the byte that set it off says more.
+        offset, size = pe_fields(mine).get("the header's checksum", (0, 0))
+        at = first_difference(mine, theirs, range(offset, offset + size))
         differ(what, at, len(mine), field_at(mine, at))
 if not signed:
     # Unsigned, the zip itself is what the commit builds, every field of it.
