@@ -85,29 +85,39 @@ exit /b 2
 echo Cannot create "%work%".
 exit /b 2
 
-rem A line of the list: a suite ("Suite.") or one of its tests. Disabled
-rem tests are left out, as in the build's test run.
+rem A line of the list: a suite ("Suite.") or one of its tests; what comes
+rem before the first suite is no test. Disabled tests are left out, as in
+rem the build's test run.
 :listed
 set "name=%~1"
 if "%name:~-1%"=="." (
     set "suite=%name%"
     exit /b
 )
+if not defined suite exit /b
 if "%suite:~0,9%"=="DISABLED_" exit /b
 if "%name:~0,9%"=="DISABLED_" exit /b
 >>"%work%\names.txt" echo %suite%%name%
 exit /b
 
+rem A test passed when its program ended well having passed one test: a log
+rem that could not be written, or a name that matches no test, is no pass.
+rem Each test has a log of its own, as a program the test started may
+rem still hold the last one open.
 :run
 set /a n+=1
-"%e2e%" "--gtest_filter=%~1" >"%work%\test.log" 2>&1
-if "%errorlevel%"=="0" (
+set "log=%work%\test-%n%.log"
+"%e2e%" "--gtest_filter=%~1" --gtest_color=no >"%log%" 2>&1
+set "code=%errorlevel%"
+set "ran="
+if exist "%log%" for /f "usebackq delims=" %%L in ("%log%") do if "%%L"=="[  PASSED  ] 1 test." set "ran=1"
+if "%code%"=="0" if defined ran (
     set /a passed+=1
     echo %n%/%total% %~1 ... Passed
     exit /b
 )
 set /a failed+=1
-type "%work%\test.log"
-echo %n%/%total% %~1 ... FAILED
+if exist "%log%" type "%log%"
+echo %n%/%total% %~1 ... FAILED (exit code %code%)
 >>"%work%\failed.txt" echo     %~1
 exit /b
