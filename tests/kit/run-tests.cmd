@@ -7,8 +7,9 @@ rem the output of each one that fails is shown. The last line reads
 rem "N passed, M failed"; the exit code is 0 only when all passed.
 setlocal EnableExtensions DisableDelayedExpansion
 rem No path is echoed inside parentheses: a folder such as "kit (1)" would
-rem end the block. Wine's cmd runs "||" and "&&" whatever the outcome, so
-rem outcomes are tested with "if".
+rem end the block. Wine's cmd runs "||" and "&&" whatever the outcome and
+rem stumbles over an "if" within an "if" that opens a block, so outcomes
+rem are tested with plain "if" and "goto".
 cd /d "%~dp0"
 set "FORTUVA_EXE=%~dp0Fortuva.exe"
 set "e2e=%~dp0fortuva_e2e.exe"
@@ -63,10 +64,11 @@ if %failed% gtr 0 (
     echo The following tests FAILED:
     type "%work%\failed.txt"
 )
-if %total% equ 0 if %failed% equ 0 (
-    echo No test matches "%filter%".
-    set /a failed=1
-)
+if %total% gtr 0 goto summed
+if %failed% gtr 0 goto summed
+echo No test matches "%filter%".
+set /a failed=1
+:summed
 rd /s /q "%work%" 2>nul
 if defined codepage if not "%codepage%"=="0" chcp %codepage% >nul 2>&1
 echo %passed% passed, %failed% failed
@@ -111,11 +113,12 @@ set "log=%work%\test-%n%.log"
 set "code=%errorlevel%"
 set "ran="
 if exist "%log%" for /f "usebackq delims=" %%L in ("%log%") do if "%%L"=="[  PASSED  ] 1 test." set "ran=1"
-if "%code%"=="0" if defined ran (
-    set /a passed+=1
-    echo %n%/%total% %~1 ... Passed
-    exit /b
-)
+if not "%code%"=="0" goto run_failed
+if not defined ran goto run_failed
+set /a passed+=1
+echo %n%/%total% %~1 ... Passed
+exit /b
+:run_failed
 set /a failed+=1
 if exist "%log%" type "%log%"
 echo %n%/%total% %~1 ... FAILED (exit code %code%)
