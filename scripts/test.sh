@@ -72,7 +72,8 @@ bash "$root/tests/scripts/check-wine-choice.sh"
 # what changed since the last run. It has no git history: it is given the
 # commit's time the first build took from git. It builds beside the
 # end-to-end tests, which mostly wait, at the lowest priority, so that it
-# never holds them up; its output goes to a log shown if it fails.
+# never holds them up; its output goes to a log shown if it fails. The test
+# kit, which is no part of the release, is left out.
 again="$build/again"
 release_again() {
     local epoch mask
@@ -86,7 +87,7 @@ release_again() {
     fi
     if [ "$(umask)" = 0077 ]; then mask=0022; else mask=0077; fi
     (umask "$mask" && export TZ=HST+10 && if [ -n "$epoch" ]; then export SOURCE_DATE_EPOCH=$epoch; fi &&
-        FORTUVA_BUILD_DIR="$again/build" nice -n 19 bash "$again/src/scripts/package.sh")
+        FORTUVA_BUILD_DIR="$again/build" nice -n 19 bash "$again/src/scripts/package.sh" --no-test-kit)
 }
 same() {  # first second: says where they part
     local out
