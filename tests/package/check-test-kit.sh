@@ -38,7 +38,8 @@ names_no_folder() {
 top, *folders = sys.argv[1:]
 bad = [f"{p.name} names {folder}" for p in pathlib.Path(top).rglob("*.[ed][xl][el]")
        for folder in folders for code in ("utf-8", "utf-16-le") if folder.encode(code) in p.read_bytes()]
-print("\n".join(bad))
+if bad:
+    print("\n".join(bad))
 sys.exit(1 if bad else 0)' "$dir" "$root" "$build"
 }
 check "its programs name neither $root nor $build" names_no_folder
