@@ -45,6 +45,18 @@ bash "$root/tests/package/check-package.sh" "$zip"
 # Run below, where the Wine for it is ready.
 kit=${zip%.zip}-tests.zip
 bash "$root/tests/package/check-test-kit.sh" "$kit" "$FORTUVA_EXE"
+# The release signed with a throwaway key and checked by verify-release.sh:
+# builds of its own, at the lowest priority, from here on, so that they
+# take what the steps below leave of the processors; its report comes last.
+nice -n 19 bash "$root/tests/package/check-signing.sh" "$zip" "$FORTUVA_EXE" >"$build/signing.log" 2>&1 &
+signing_pid=$!
+# A step that fails ends the run; the builds beside it end with it.
+stop_tree() {
+    local child
+    for child in $(pgrep -P "$1"); do stop_tree "$child"; done
+    kill "$1" 2>/dev/null || true
+}
+trap '[ -z "${signing_pid:-}" ] || stop_tree "$signing_pid"' EXIT
 
 step "Floors: every include goes down"
 bash "$root/tests/scripts/check-floors.sh"
@@ -101,9 +113,6 @@ same() {  # first second: says where they part
 mkdir -p "$again"
 release_again >"$again/zip" 2>"$again/log" &
 again_pid=$!
-# The signed release, likewise beside the end-to-end tests.
-nice -n 19 bash "$root/tests/package/check-signing.sh" "$zip" "$FORTUVA_EXE" >"$build/signing.log" 2>&1 &
-signing_pid=$!
 
 # Each build under the Wine of its architecture; a failure under one does
 # not skip the other. Under the first, the 32-bit one where it runs, the
@@ -154,6 +163,7 @@ fi
 step "Signed release (a throwaway key) and verify-release.sh"
 signed=0
 wait "$signing_pid" || signed=$?
+signing_pid=""
 cat "$build/signing.log"
 if [ $signed -eq 0 ]; then
     ran+=("the signed release and its verification: passed")
