@@ -21,7 +21,7 @@ for group in "$@"; do
     # The 32-bit loader (wine32:i386) is installed even where this host
     # cannot run it: the scripts then take 64-bit Wine, and it stays unused.
     wine) want+=(wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic imagemagick); wine32=1 ;;
-    native) want+=(cmake make g++ python3 time clang libclang-rt-14-dev libgtest-dev icoutils softhsm2) ;;
+    native) want+=(cmake make g++ python3 time procps clang libclang-rt-14-dev libgtest-dev icoutils softhsm2) ;;
     # osslsigncode reaches a token through OpenSSL's PKCS#11 engine.
     sign) want+=(osslsigncode openssl libengine-pkcs11-openssl) ;;
     *) echo "install-deps.sh: unknown group '$group' (build32, build64, wine, native, sign)" >&2; exit 2 ;;
