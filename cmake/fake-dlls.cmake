@@ -1,7 +1,9 @@
 # Planted libraries for the end-to-end test that the program never loads a
 # library from its own folder: one stand-in per library the program loads at
 # run time, each named as the real one (winmm.dll, ...), which leaves a
-# marker file beside itself when any process loads it.
+# marker file beside itself when any process loads it. They lie in
+# fake-dlls/ beside the test program, where the test looks for them and the
+# test kit carries them.
 set(FORTUVA_FAKE_DLL_DIR ${CMAKE_BINARY_DIR}/fake-dlls)
 set(FORTUVA_FAKE_DLL_NAMES winmm version comctl32 comdlg32 shell32 oleacc)
 
@@ -21,5 +23,3 @@ foreach(name IN LISTS FORTUVA_FAKE_DLL_NAMES)
         ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/fake-dlls-lib)
     add_dependencies(fortuva_e2e ${target})
 endforeach()
-
-target_compile_definitions(fortuva_e2e PRIVATE FORTUVA_FAKE_DLL_DIR="${FORTUVA_FAKE_DLL_DIR}")

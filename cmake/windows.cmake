@@ -71,8 +71,16 @@ file(GLOB FORTUVA_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
 add_executable(fortuva_e2e ${FORTUVA_E2E_SOURCES})
 target_include_directories(fortuva_e2e PRIVATE ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(fortuva_e2e PRIVATE ${FORTUVA_WARNINGS})
-target_compile_definitions(fortuva_e2e PRIVATE UNICODE _UNICODE NOMINMAX
-    FORTUVA_SOURCE_DIR="${CMAKE_CURRENT_SOURCE_DIR}")
+target_compile_definitions(fortuva_e2e PRIVATE UNICODE _UNICODE NOMINMAX)
+# The tests take what they bring along from their own folder (TestData),
+# never from the sources, so that the test kit runs wherever it is unpacked;
+# their failure messages name the sources from the top of the tree.
+target_compile_options(fortuva_e2e PRIVATE -ffile-prefix-map=${CMAKE_SOURCE_DIR}=.)
+file(GLOB FORTUVA_E2E_CLIPS CONFIGURE_DEPENDS resources/voice/*.wav)
+foreach(clip IN LISTS FORTUVA_E2E_CLIPS)
+    get_filename_component(name ${clip} NAME)
+    configure_file(${clip} ${CMAKE_BINARY_DIR}/voice/${name} COPYONLY)
+endforeach()
 # The end-to-end tests read the program as a screen reader does.
 target_link_libraries(fortuva_e2e PRIVATE gtest gtest_main gdi32 oleacc oleaut32 ole32)
 target_link_options(fortuva_e2e PRIVATE -static)

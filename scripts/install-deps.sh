@@ -5,10 +5,13 @@
 #     build32  the 32-bit cross build (what the release zip carries) and the zip writer
 #     build64  the 64-bit cross build
 #     wine     Wine (both loaders), a virtual display, fonts, screenshots
-#     native   the native unit tests, sanitizers, fuzzers and checks
+#     native   the native unit tests, sanitizers, fuzzers and checks (a
+#              software token among them, for the signing checks)
+#     sign     signing the release (with a key file or a hardware token)
+#              and taking a signature off again
 set -euo pipefail
 
-[ $# -gt 0 ] || set -- build32 build64 wine native
+[ $# -gt 0 ] || set -- build32 build64 wine native sign
 want=()
 wine32=0
 for group in "$@"; do
@@ -18,8 +21,10 @@ for group in "$@"; do
     # The 32-bit loader (wine32:i386) is installed even where this host
     # cannot run it: the scripts then take 64-bit Wine, and it stays unused.
     wine) want+=(wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic imagemagick); wine32=1 ;;
-    native) want+=(cmake make g++ python3 time clang libclang-rt-14-dev libgtest-dev icoutils) ;;
-    *) echo "install-deps.sh: unknown group '$group' (build32, build64, wine, native)" >&2; exit 2 ;;
+    native) want+=(cmake make g++ python3 time procps clang libclang-rt-14-dev libgtest-dev icoutils softhsm2) ;;
+    # osslsigncode reaches a token through OpenSSL's PKCS#11 engine.
+    sign) want+=(osslsigncode openssl libengine-pkcs11-openssl) ;;
+    *) echo "install-deps.sh: unknown group '$group' (build32, build64, wine, native, sign)" >&2; exit 2 ;;
     esac
 done
 

@@ -42,7 +42,7 @@ std::wstring Lower(std::wstring text) {
 }
 
 std::wstring FakeDllFolder() {
-    return HostPath(L"" FORTUVA_FAKE_DLL_DIR "/");
+    return TestData(L"fake-dlls\\");
 }
 
 // The folder as the loader spells it, so that paths compare and the

@@ -131,6 +131,14 @@ std::wstring FortuvaExePath() {
     return path;
 }
 
+std::wstring TestData(const std::wstring& relative) {
+    std::vector<wchar_t> buffer(32768);
+    const DWORD n = GetModuleFileNameW(nullptr, buffer.data(), static_cast<DWORD>(buffer.size()));
+    if (n == 0 || n >= buffer.size()) Fail("cannot read the test program's own path");
+    const std::wstring self(buffer.data(), n);
+    return self.substr(0, self.find_last_of(L"\\/") + 1) + relative;
+}
+
 int CurrentYear() {
     SYSTEMTIME now;
     GetLocalTime(&now);
@@ -559,6 +567,16 @@ void SetColours(const std::vector<int>& elements, const std::vector<COLORREF>& c
         Fail("cannot set the system colours");
 }
 
+// A run stopped at its console (Ctrl+C, Ctrl+Break, the window closed) ends
+// without unwinding; the colours of before are put back on the way.
+BOOL WINAPI RestoreColoursOnStop(DWORD) {
+    try {
+        RestoreLeftoverColours();
+    } catch (...) {
+    }
+    return FALSE;  // the run then ends as it would have
+}
+
 }  // namespace
 
 SystemColours::SystemColours(const std::vector<std::pair<int, COLORREF>>& colours) {
@@ -582,12 +600,14 @@ SystemColours::SystemColours(const std::vector<std::pair<int, COLORREF>>& colour
     const bool saved = WriteFile(file, record.data(), bytes, &written, nullptr) && written == bytes;
     CloseHandle(file);
     if (!saved) Fail("cannot write", path);
+    SetConsoleCtrlHandler(RestoreColoursOnStop, TRUE);
     SetColours(elements_, wanted);
 }
 
 SystemColours::~SystemColours() {
     if (SetSysColors(static_cast<int>(elements_.size()), elements_.data(), before_.data()))
         DeleteFileW(LeftoverColoursFile().c_str());
+    SetConsoleCtrlHandler(RestoreColoursOnStop, FALSE);
 }
 
 void RestoreLeftoverColours() {

@@ -37,6 +37,11 @@ std::wstring HostPath(std::wstring path);
 // (a Windows path, or a Unix path which Wine maps to drive Z:).
 std::wstring FortuvaExePath();
 
+// A file the tests bring along, by its path below the folder of the test
+// program (e.g. L"voice\\clip4.wav"): the build folder, or the test kit
+// wherever it was unpacked.
+std::wstring TestData(const std::wstring& relative);
+
 // The local year as the program reads it, and the name of its year file.
 int CurrentYear();
 std::wstring YearFileName();  // e.g. L"2026.txt"
@@ -172,7 +177,8 @@ std::set<COLORREF> ColoursDrawnIn(HWND control);
 std::set<COLORREF> ColoursDrawnIn(HWND control, const RECT& area);
 
 // Sets system colours, with which every program of the session then draws,
-// and puts the earlier ones back when destroyed. Until then the earlier ones
+// and puts the earlier ones back when destroyed, or when the run is stopped
+// at its console (Ctrl+C, its window closed). Until then the earlier ones
 // also wait in a file under the temporary folder, so that a run which dies
 // on the way (they outlive it under Wine) leaves them to
 // RestoreLeftoverColours, which every later run calls at its start.

@@ -28,12 +28,6 @@ const Outcome kThird{L"50", L"\r\n三等かもしれません\r\no(^o^)oドキ�
 const Outcome kFourth{L"38", L"四等が当たりました\r\nおめでとう御座います", L""};
 const std::vector<Outcome> kEveryClip{kNoPrize, kFirst, kSecond, kThird, kFourth};
 
-// A file of the source tree, as the test sees it.
-std::wstring SourceFile(const std::string& relative) {
-    const std::string path = FORTUVA_SOURCE_DIR + relative;
-    return HostPath(std::wstring(path.begin(), path.end()));
-}
-
 HWND StartReady(const AppUnderTest& app) {
     HWND main = app.PassNotice();
     return main && IsEnabled(Control(main, ids::Edit1)) ? main : nullptr;
@@ -77,7 +71,7 @@ TEST(Voice, OverrideFilesBesideTheProgramGoodOrBadCauseNoError) {
     TempFolder folder;
     folder.CopyIn(FortuvaExePath());
     folder.Write(YearFileName(), kNumbers);
-    folder.CopyIn(SourceFile("/resources/voice/clip4.wav"), L"4.wav");
+    folder.CopyIn(TestData(L"voice\\clip4.wav"), L"4.wav");
     folder.Write(L"0.wav", std::string("RIFF\x10\0\0\0WAVEjunk\xff\xfe\x01\x02", 20));
     AppUnderTest app(folder.Path());
     HWND main = StartReady(app);
@@ -90,7 +84,7 @@ TEST(Voice, ClipInTheWorkingFolderChangesNothing) {
     folder.CopyIn(FortuvaExePath());
     folder.Write(YearFileName(), kNumbers);
     TempFolder working;
-    working.CopyIn(SourceFile("/resources/voice/clip3.wav"), L"3.wav");
+    working.CopyIn(TestData(L"voice\\clip3.wav"), L"3.wav");
     AppUnderTest app(folder.Path(), working.Path());
     HWND main = StartReady(app);
     ASSERT_NE(main, nullptr);
