@@ -465,6 +465,14 @@ void PressKey(HWND window, WORD key, bool ctrl) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+void Activate(HWND window) {
+    INPUT nothing{};
+    nothing.type = INPUT_MOUSE;
+    nothing.mi.dwFlags = MOUSEEVENTF_MOVE;
+    SendInput(1, &nothing, sizeof nothing);
+    SetForegroundWindow(window);
+}
+
 HWND FocusOf(HWND anyWindowOfThread) {
     return FocusOfThread(GetWindowThreadProcessId(anyWindowOfThread, nullptr));
 }

@@ -155,6 +155,11 @@ bool TypeChars(HWND edit, const std::wstring& text, Millis timeout = kDefaultTim
 // key reaches the control of its thread that has the keyboard focus.
 void PressKey(HWND window, WORD key, bool ctrl = false);
 
+// Brings a window to the foreground, as switching to it does. Windows lets
+// only the process that gave the last input do so: a pointer move of
+// nothing is given first.
+void Activate(HWND window);
+
 // The keyboard focus of the thread that owns the window.
 HWND FocusOf(HWND anyWindowOfThread);
 HWND FocusOfThread(DWORD threadId);
