@@ -60,10 +60,8 @@ constexpr int kClientHeight = 177;
 extern const char kFontFace[];
 constexpr int kFontPixels = 12;
 
-// The tool buttons' glyphs and the about panel's image, in pixels at 96
-// dots per inch.
+// The tool buttons' glyphs, in pixels at 96 dots per inch.
 constexpr int kGlyphPixels = 16;
-constexpr int kImagePixels = 32;
 
 // The layout on a screen of the given dots per inch: the font's pixel
 // height follows the resolution, and every length of the layout follows

@@ -20,6 +20,9 @@ OwnedIcon LoadMainIcon(HINSTANCE instance, int size) {
         LoadImageW(instance, L"" ResourceName(RES_MAIN_ICON), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
 }
 
+// The client area the layout takes at that resolution.
+SIZE ClientAreaAt(int dpi) { return {ScaledAt(kClientWidth, dpi), ScaledAt(kClientHeight, dpi)}; }
+
 BOOL CALLBACK TellOfColorChange(HWND child, LPARAM) {
     SendMessageW(child, WM_SYSCOLORCHANGE, 0, 0);
     return TRUE;
@@ -82,7 +85,7 @@ void MainWindow::SetWindowIcons(int dpi) {
 }
 
 void MainWindow::PlaceAndShow() {
-    SizeClientArea(main_, {ScaledAt(kClientWidth, dpi_), ScaledAt(kClientHeight, dpi_)}, dpi_);
+    SizeClientArea(main_, ClientAreaAt(dpi_), dpi_);
     RECT frame;
     GetWindowRect(main_, &frame);
     const int x = (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2;
@@ -214,7 +217,7 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     dpi_ = dpi;
     // Where the system suggests, at the size the layout takes there.
     const POINT topLeft{suggested.left, suggested.top};
-    SizeClientArea(main_, {ScaledAt(kClientWidth, dpi), ScaledAt(kClientHeight, dpi)}, dpi, &topLeft);
+    SizeClientArea(main_, ClientAreaAt(dpi), dpi, &topLeft);
     controls_->LayOut(dpi);
     SetWindowIcons(dpi);
     RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);

@@ -5,7 +5,10 @@
 
 namespace fortuva::win32 {
 
+namespace {
+// The desktop's logical dots per inch, where the system has no other.
 int ScreenDpi() { return GetDeviceCaps(WindowDc(nullptr).Get(), LOGPIXELSY); }
+}  // namespace
 
 int WindowDpi(HWND window) {
     const UINT dpi = sys::GetDpiForWindow ? sys::GetDpiForWindow(window) : 0;

@@ -7,9 +7,6 @@
 
 namespace fortuva::win32 {
 
-// The desktop's logical dots per inch; the layout is given for 96.
-int ScreenDpi();
-
 // The dots per inch of the monitor the window stands on, or the desktop's
 // where the system has only that.
 int WindowDpi(HWND window);
