@@ -473,6 +473,40 @@ void Activate(HWND window) {
     SetForegroundWindow(window);
 }
 
+OtherProgram::OtherProgram() {
+    ready_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    done_ = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    if (!ready_ || !done_) Fail("cannot create the other program's events");
+    thread_ = CreateThread(nullptr, 0, Run, this, 0, nullptr);
+    if (!thread_) Fail("cannot start the other program's thread");
+    WaitForSingleObject(ready_, INFINITE);
+    if (!window_) Fail("cannot create the other program's window");
+}
+
+OtherProgram::~OtherProgram() {
+    SetEvent(done_);
+    WaitForSingleObject(thread_, INFINITE);
+    CloseHandle(thread_);
+    CloseHandle(done_);
+    CloseHandle(ready_);
+}
+
+DWORD WINAPI OtherProgram::Run(void* self) {
+    auto& other = *static_cast<OtherProgram*>(self);
+    other.window_ = CreateWindowExW(WS_EX_TOOLWINDOW, L"Static", L"", WS_POPUP, 0, 0, 40, 40, nullptr, nullptr,
+                                    GetModuleHandleW(nullptr), nullptr);
+    if (other.window_) ShowWindow(other.window_, SW_SHOWNOACTIVATE);
+    SetEvent(other.ready_);
+    WaitForSingleObject(other.done_, INFINITE);
+    if (other.window_) DestroyWindow(other.window_);
+    return 0;
+}
+
+bool OtherProgram::SwitchTo(DWORD left) {
+    Activate(window_);
+    return WaitUntil([&] { return !ActiveOfThread(left); });
+}
+
 HWND FocusOf(HWND anyWindowOfThread) {
     return FocusOfThread(GetWindowThreadProcessId(anyWindowOfThread, nullptr));
 }
@@ -482,6 +516,13 @@ HWND FocusOfThread(DWORD threadId) {
     info.cbSize = sizeof info;
     if (!GetGUIThreadInfo(threadId, &info)) return nullptr;
     return info.hwndFocus;
+}
+
+HWND ActiveOfThread(DWORD threadId) {
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(threadId, &info)) return nullptr;
+    return info.hwndActive;
 }
 
 RECT ClientRectOnParent(HWND control, HWND reference) {

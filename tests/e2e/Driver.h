@@ -160,9 +160,40 @@ void PressKey(HWND window, WORD key, bool ctrl = false);
 // nothing is given first.
 void Activate(HWND window);
 
-// The keyboard focus of the thread that owns the window.
+// A window of another program, as far as the program under test can tell:
+// a small top-level window of a thread of the driver's, to switch to. The
+// thread is busy: it never gets round to its window's messages, so the
+// window takes the foreground but never the keyboard focus. Under Wine a
+// window that takes the focus takes the X server's focus too, and the X
+// server goes by each process's own reckoning of its time: a program that
+// asks for the focus back soon after, with a clock that runs behind, is
+// refused, and Wine then hands the foreground to nobody.
+class OtherProgram {
+public:
+    OtherProgram();
+    ~OtherProgram();
+    OtherProgram(const OtherProgram&) = delete;
+    OtherProgram& operator=(const OtherProgram&) = delete;
+
+    // Switches to it and waits until the switch has come through to the
+    // program under test, whose window thread is `left`: it has no active
+    // window any more. False when that does not happen.
+    bool SwitchTo(DWORD left);
+
+private:
+    static DWORD WINAPI Run(void* self);
+
+    HANDLE ready_ = nullptr;
+    HANDLE done_ = nullptr;
+    HANDLE thread_ = nullptr;
+    HWND window_ = nullptr;
+};
+
+// The keyboard focus of the thread that owns the window, or of a thread.
 HWND FocusOf(HWND anyWindowOfThread);
 HWND FocusOfThread(DWORD threadId);
+// The active window of a thread.
+HWND ActiveOfThread(DWORD threadId);
 
 // Position of the control in its parent's client area (left, top, right,
 // bottom), or in the client area of `reference` when given.

@@ -99,15 +99,12 @@ TEST_F(TaskbarWithYearFile, ActivatedOrAskedToCloseDuringAConfirmationItBringsTh
     ASSERT_TRUE(TypeChars(entry_, L"23"));
     HWND box = app_->WaitForBox(L"Fortuva");
     ASSERT_NE(box, nullptr);
-    // Away to another program (a window of this one), and back through the
-    // taskbar.
-    HWND elsewhere = CreateWindowExW(WS_EX_TOOLWINDOW, L"Static", L"", WS_POPUP | WS_VISIBLE, 0, 0, 40, 40, nullptr,
-                                     nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(elsewhere, nullptr);
-    Activate(elsewhere);
-    ASSERT_TRUE(WaitUntil([&] { return !HasFocus(box); }));
+    // Away to another program, and back through the taskbar, each switch
+    // come through before the next step.
+    OtherProgram elsewhere;
+    ASSERT_TRUE(elsewhere.SwitchTo(GetWindowThreadProcessId(box, nullptr)));
+    ASSERT_FALSE(HasFocus(box));
     Activate(taskbar_);
-    DestroyWindow(elsewhere);
     EXPECT_TRUE(FocusIn(box)) << "after activating the taskbar's window";
     // The taskbar's close command, then its message, each handled when sent.
     DWORD_PTR ignored = 0;
