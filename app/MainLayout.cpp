@@ -37,7 +37,7 @@ const ControlRow kMainLayout[] = {
     {"CheckBox1",    K::CheckBox,   nullptr, ids::CheckBox1,    0,   160, 153, 17,  kNoConfirmation,     nullptr,     true,  nullptr, 0},
     {"Panel2",       K::Panel,      nullptr, ids::Panel2,       0,   192, 377, 169, "",                  nullptr,     false, nullptr, 0},
     // The about panel.
-    {"Icon",         K::Image,      kPanel,  ids::Icon,         8,   8,   32,  32,  "",                  nullptr,     false, ResourceName(RES_MAIN_ICON), 0},
+    {"Icon",         K::Image,      kPanel,  ids::Icon,         8,   8,   kAboutIconPixels, kAboutIconPixels, "", nullptr, false, ResourceName(RES_MAIN_ICON), 0},
     {"L01",          K::Label,      kPanel,  ids::L01,          48,  16,  0,   0,   kProductPlaceholder, nullptr,     false, nullptr, 0, kSizedToEachCaption},
     {"Label6",       K::Label,      kPanel,  ids::Label6,       48,  32,  0,   0,   kCredits,            nullptr,     false, nullptr, 0},
     {"Button2",      K::PushButton, kPanel,  ids::Button2,      296, 32,  75,  25,  kCloseButton,        nullptr,     true,  nullptr, 0},
@@ -66,6 +66,17 @@ int ScaledAt(int pixels, int dpi) { return MulDivRounded(pixels, FontPixelsAt(dp
 
 Bounds BoundsAt(const ControlRow& row, int dpi) {
     return {ScaledAt(row.left, dpi), ScaledAt(row.top, dpi), ScaledAt(row.width, dpi), ScaledAt(row.height, dpi)};
+}
+
+ImageSizes ImageSizesAt(int dpi) {
+    // The window's icons are the system's icon sizes at that resolution:
+    // 32 and 16 pixels at 96 dots per inch, grown with it, as
+    // GetSystemMetricsForDpi answers for SM_CXICON and SM_CXSMICON (and
+    // GetSystemMetrics at the system's resolution, where the window
+    // classes' icons are taken before any window has one). At every
+    // offered scale they are whole pixels.
+    return {MulDivRounded(32, dpi, 96), MulDivRounded(16, dpi, 96), ScaledAt(kGlyphPixels, dpi),
+            ScaledAt(kAboutIconPixels, dpi)};
 }
 
 std::string SlotAccessibleName(std::size_t slot) {

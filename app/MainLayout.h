@@ -60,8 +60,10 @@ constexpr int kClientHeight = 177;
 extern const char kFontFace[];
 constexpr int kFontPixels = 12;
 
-// The tool buttons' glyphs, in pixels at 96 dots per inch.
+// The tool buttons' glyphs and the about panel's image of the main icon,
+// in pixels at 96 dots per inch.
 constexpr int kGlyphPixels = 16;
+constexpr int kAboutIconPixels = 32;
 
 // The layout on a screen of the given dots per inch: the font's pixel
 // height follows the resolution, and every length of the layout follows
@@ -75,6 +77,22 @@ struct Bounds {
 
 // Where the control stands in its parent at that resolution.
 Bounds BoundsAt(const ControlRow& row, int dpi);
+
+// The display scales Windows 10 and 11 offer, in percent, and the dots per
+// inch of each: 96 at 100 %.
+constexpr int kOfferedScales[] = {100, 125, 150, 175, 200, 225, 250, 300, 350};
+constexpr int DpiOfScale(int percent) { return percent * 96 / 100; }
+
+// The size in pixels of every image the program asks for at a resolution;
+// each icon holds one drawn for every size asked at an offered scale, as
+// the loader otherwise stretches the next smaller one.
+struct ImageSizes {
+    int bigIcon;     // the window's big icon (the task switcher)
+    int smallIcon;   // the window's small icon (its caption)
+    int glyph;       // a tool button's glyph, which follows the layout
+    int aboutImage;  // the about panel's main icon, which follows the layout
+};
+ImageSizes ImageSizesAt(int dpi);
 
 // The name a screen reader gives a winning-number slot, which no label
 // beside it names: its prize class and its place in the class ("一等 1";

@@ -106,7 +106,7 @@ void MainControls::LayOut(int dpi) {
     // The whole layout follows the font's pixel height at that resolution.
     OwnedFont font = WindowFont(FontPixelsAt(dpi), FW_NORMAL);
     OwnedFont boldFont = WindowFont(FontPixelsAt(dpi), FW_BOLD);
-    const int glyphSize = ScaledAt(kGlyphPixels, dpi);
+    const ImageSizes sizes = ImageSizesAt(dpi);
     std::vector<OwnedIcon> glyphs;
     SendMessageW(main_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
     SendMessageW(tooltip_, WM_SETFONT, reinterpret_cast<WPARAM>(font.Get()), FALSE);
@@ -121,13 +121,13 @@ void MainControls::LayOut(int dpi) {
         if (row.kind == ControlKind::ToolButton) {
             // Drawn for this size, not stretched from another.
             glyphs.emplace_back(static_cast<HICON>(
-                LoadImageW(instance_, Widen(row.resource).c_str(), IMAGE_ICON, glyphSize, glyphSize, 0)));
-            static_cast<ToolButton&>(*customs_[i]).SetGlyph(glyphs.back().Get(), glyphSize);
+                LoadImageW(instance_, Widen(row.resource).c_str(), IMAGE_ICON, sizes.glyph, sizes.glyph, 0)));
+            static_cast<ToolButton&>(*customs_[i]).SetGlyph(glyphs.back().Get(), sizes.glyph);
         }
     }
     // The about panel, when shown, lies over the whole window.
     if (panel2_->Visible()) panel2_->FillParent();
-    icon_->FitIcon();
+    icon_->SetIconSize(sizes.aboutImage);
     // What the controls held before is let go now that none holds it.
     font_ = std::move(font);
     boldFont_ = std::move(boldFont);

@@ -73,8 +73,9 @@ void MainWindow::RegisterClasses(HINSTANCE instance, HICON bigIcon, HICON smallI
 }
 
 void MainWindow::SetWindowIcons(int dpi) {
-    OwnedIcon big = LoadMainIcon(instance_, SystemMetricAt(SM_CXICON, dpi));
-    OwnedIcon small = LoadMainIcon(instance_, SystemMetricAt(SM_CXSMICON, dpi));
+    const ImageSizes sizes = ImageSizesAt(dpi);
+    OwnedIcon big = LoadMainIcon(instance_, sizes.bigIcon);
+    OwnedIcon small = LoadMainIcon(instance_, sizes.smallIcon);
     for (HWND window : {main_, applicationWindow_->Handle()}) {
         SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
         SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));

@@ -63,10 +63,8 @@ void Win32Panel::FillParent() {
 }
 
 void Win32Image::LoadIconAtSize() {
-    RECT area;
-    GetClientRect(hwnd_, &area);
     OwnedIcon icon(static_cast<HICON>(
-        LoadImageW(GetModuleHandleW(nullptr), mainIcon_.c_str(), IMAGE_ICON, area.right, area.bottom, LR_DEFAULTCOLOR)));
+        LoadImageW(GetModuleHandleW(nullptr), mainIcon_.c_str(), IMAGE_ICON, size_, size_, LR_DEFAULTCOLOR)));
     SendMessageW(hwnd_, STM_SETICON, reinterpret_cast<WPARAM>(icon.Get()), 0);
     // The one shown before is let go once the image no longer shows it.
     icon_ = std::move(icon);
@@ -76,7 +74,8 @@ void Win32Image::ShowMainIcon() {
     if (!icon_) LoadIconAtSize();
 }
 
-void Win32Image::FitIcon() {
+void Win32Image::SetIconSize(int pixels) {
+    size_ = pixels;
     if (icon_) LoadIconAtSize();
 }
 

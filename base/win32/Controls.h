@@ -96,15 +96,16 @@ public:
     Win32Image(std::string name, HWND hwnd, WideString mainIcon)
         : TImage(std::move(name)), hwnd_(hwnd), mainIcon_(std::move(mainIcon)) {}
     void ShowMainIcon() override;
-    // A shown icon is loaded again at the image's size, which follows the
-    // screen's resolution.
-    void FitIcon();
+    // The icon's size in pixels, which follows the screen's resolution; a
+    // shown icon is loaded again at it.
+    void SetIconSize(int pixels);
 
 private:
     void LoadIconAtSize();
 
     HWND hwnd_;
     WideString mainIcon_;
+    int size_ = 0;
     OwnedIcon icon_;
 };
 

@@ -15,11 +15,6 @@ int WindowDpi(HWND window) {
     return dpi ? static_cast<int>(dpi) : ScreenDpi();
 }
 
-int SystemMetricAt(int index, int dpi) {
-    return sys::GetSystemMetricsForDpi ? sys::GetSystemMetricsForDpi(index, static_cast<UINT>(dpi))
-                                       : GetSystemMetrics(index);
-}
-
 void SizeClientArea(HWND window, SIZE client, int dpi, const POINT* topLeft) {
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));

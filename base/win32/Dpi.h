@@ -11,9 +11,6 @@ namespace fortuva::win32 {
 // where the system has only that.
 int WindowDpi(HWND window);
 
-// A system metric (an icon's size, ...) at that resolution.
-int SystemMetricAt(int index, int dpi);
-
 // Sizes the window so that its client area is this large under a frame
 // drawn at that resolution; its top-left corner moves where given, or else
 // stays.

@@ -77,7 +77,6 @@ FORTUVA_SYSTEM_FUNCTION(L"kernel32.dll", SetDefaultDllDirectories);
 
 // Each monitor's resolution: Windows 10 (1607) and later.
 FORTUVA_SYSTEM_FUNCTION(L"user32.dll", GetDpiForWindow);
-FORTUVA_SYSTEM_FUNCTION(L"user32.dll", GetSystemMetricsForDpi);
 FORTUVA_SYSTEM_FUNCTION(L"user32.dll", AdjustWindowRectExForDpi);
 
 // At start-up: the common controls (version 6, which the manifest names)

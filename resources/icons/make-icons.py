@@ -1,28 +1,28 @@
 #!/usr/bin/env python3
 """Draws Fortuva's icons and writes them as Windows .ico files.
 
-Each icon holds an image drawn for every size the program asks for at 96,
-120, 144 and 192 dpi, so that no size is left to the loader's blurry
-stretching.
+Each icon holds an image drawn for every size the program asks for at every
+display scale Windows offers, 100 to 350 % (app/MainLayout.cpp,
+ImageSizesAt), so that no size is left to the loader's blurry stretching.
 
 Pictures:
   Fortuva.ico  The main icon: a fanned stack of three white New-Year
                postcards with a thin dark outline, each with a row of red
                postal-code boxes along its top edge and red bars along its
                bottom edge.  16x16, 20x20 and 24x24 are pixel art whose
-               cards are offset, not turned; 32, 40, 48 and 64 turn the cards
-               with a layout on whole pixels for each size; 256x256 (large
-               taskbar and Explorer views) scales the 32x32 layout.
+               cards are offset, not turned; 28 to 112 turn the cards with a
+               layout on whole pixels for each size; 256x256 (large taskbar
+               and Explorer views) scales the 32x32 layout.
                Entries: 32x32 and 16x16 at 256 colours (palettised bitmaps
-               with a transparency mask), 20, 24, 40, 48, 64 and 256 as PNG
-               with alpha.
+               with a transparency mask), every other size as PNG with
+               alpha.
   open.ico     Tool-button glyph for opening a winning-number file: an open
                yellow folder with a dark curved arrow at its top right.
   about.ico    Tool-button glyph for the about panel: a yellow question mark
                with a dark outline, so it stands out on button-face grey.
                Glyph entries: the 16x16 pixel art as PNG with alpha, with a
                256-colour copy for displays without alpha (its colour table
-               only as long as the colours it uses); 20, 24 and 32 drawn as
+               only as long as the colours it uses); 20 to 56 drawn as
                shapes and stored as PNG with alpha.
 
 PNG entries load on Windows Vista and later and are a fraction of the size
@@ -275,9 +275,26 @@ def small_postcards(size):
     return img
 
 
-# 40, 48 and 64 are drawn on whole pixels of their own rather than scaled.
+# From 28 to 112 each size is drawn on whole pixels of its own rather than
+# scaled.
 LAYOUTS = {
+    28: dict(
+        card=(15, 20),
+        pivot=(12.0, 3.5),
+        angles=LAYOUT_32['angles'],
+        outline=1.0,
+        boxes=dict(count=3, size=3.0, gap=1.0, top=2.0, right=2.0, line=1.0),
+        bars=[(2.0, 14.0, 11.0, 2.0), (2.0, 17.0, 11.0, 1.0)],
+    ),
     32: LAYOUT_32,
+    36: dict(
+        card=(18, 25),
+        pivot=(14.5, 4.5),
+        angles=LAYOUT_32['angles'],
+        outline=1.0,
+        boxes=dict(count=3, size=4.0, gap=1.0, top=2.0, right=2.0, line=1.0),
+        bars=[(2.0, 18.0, 13.0, 3.0), (2.0, 22.0, 13.0, 1.0)],
+    ),
     40: dict(
         card=(20, 28),
         pivot=(16.0, 5.0),
@@ -294,6 +311,14 @@ LAYOUTS = {
         boxes=dict(count=3, size=5.0, gap=1.0, top=3.0, right=3.0, line=1.0),
         bars=[(3.0, 23.0, 18.0, 3.0), (3.0, 28.0, 18.0, 1.0)],
     ),
+    56: dict(
+        card=(28, 38),
+        pivot=(23.0, 7.0),
+        angles=LAYOUT_32['angles'],
+        outline=2.0,
+        boxes=dict(count=3, size=6.0, gap=1.0, top=4.0, right=3.0, line=1.0),
+        bars=[(3.0, 27.0, 21.0, 3.0), (3.0, 32.0, 21.0, 2.0)],
+    ),
     64: dict(
         card=(32, 44),
         pivot=(26.0, 8.0),
@@ -301,6 +326,38 @@ LAYOUTS = {
         outline=2.0,
         boxes=dict(count=3, size=7.0, gap=1.0, top=4.0, right=4.0, line=2.0),
         bars=[(4.0, 32.0, 24.0, 4.0), (4.0, 38.0, 24.0, 2.0)],
+    ),
+    72: dict(
+        card=(36, 50),
+        pivot=(29.0, 9.0),
+        angles=LAYOUT_32['angles'],
+        outline=2.0,
+        boxes=dict(count=3, size=8.0, gap=1.0, top=4.0, right=4.0, line=2.0),
+        bars=[(4.0, 36.0, 27.0, 5.0), (4.0, 43.0, 27.0, 2.0)],
+    ),
+    80: dict(
+        card=(40, 55),
+        pivot=(32.0, 10.0),
+        angles=LAYOUT_32['angles'],
+        outline=2.0,
+        boxes=dict(count=3, size=9.0, gap=1.0, top=5.0, right=5.0, line=2.0),
+        bars=[(5.0, 40.0, 30.0, 5.0), (5.0, 47.0, 30.0, 3.0)],
+    ),
+    96: dict(
+        card=(48, 66),
+        pivot=(39.0, 12.0),
+        angles=LAYOUT_32['angles'],
+        outline=3.0,
+        boxes=dict(count=3, size=11.0, gap=1.0, top=6.0, right=6.0, line=3.0),
+        bars=[(6.0, 48.0, 36.0, 6.0), (6.0, 57.0, 36.0, 3.0)],
+    ),
+    112: dict(
+        card=(56, 77),
+        pivot=(45.0, 14.0),
+        angles=LAYOUT_32['angles'],
+        outline=3.0,
+        boxes=dict(count=3, size=12.0, gap=2.0, top=7.0, right=7.0, line=3.0),
+        bars=[(7.0, 56.0, 42.0, 7.0), (7.0, 66.0, 42.0, 3.0)],
     ),
 }
 
@@ -454,7 +511,12 @@ def glyph(rows):
 GLYPH_PENS = {
     20: dict(outline=1, band=1, pen=4, arrow=2),
     24: dict(outline=1, band=1, pen=5, arrow=2),
+    28: dict(outline=1, band=1, pen=5, arrow=2),
     32: dict(outline=2, band=2, pen=5, arrow=2),
+    36: dict(outline=2, band=2, pen=6, arrow=2),
+    40: dict(outline=2, band=2, pen=7, arrow=3),
+    48: dict(outline=2, band=2, pen=8, arrow=3),
+    56: dict(outline=3, band=3, pen=9, arrow=4),
 }
 COLOURS_YELLOW = tuple(GLYPH_COLOURS[c] for c in 'KYWO')
 
@@ -676,8 +738,10 @@ def as_8bit_view(img):
             for row in img]
 
 
-MAIN_SIZES = (16, 20, 24, 32, 40, 48, 64, 256)
-GLYPH_SIZES = (16, 20, 24, 32)
+# Every size the program asks for at an offered scale (the check of the built
+# executable derives them from the same rule), and 256.
+MAIN_SIZES = (16, 20, 24, 28, 32, 36, 40, 48, 56, 64, 72, 80, 96, 112, 256)
+GLYPH_SIZES = (16, 20, 24, 28, 32, 36, 40, 48, 56)
 
 
 def main(argv):

@@ -70,5 +70,27 @@ TEST(MainLayout, AtAnotherResolutionEveryLengthGrowsWithTheFontsPixelHeight) {
     EXPECT_EQ(ScaledAt(kClientWidth, 110), 440);
 }
 
+// The window's icons are the sizes Windows takes for a window's icons at
+// each scale it offers, 16 and 32 pixels at 100 % growing with the scale;
+// the check of the built executable asks the icon files for them.
+TEST(MainLayout, WindowIconsAreTheSystemsIconSizesAtEveryOfferedScale) {
+    const std::array<std::array<int, 3>, 9> windows{{{100, 16, 32},
+                                                     {125, 20, 40},
+                                                     {150, 24, 48},
+                                                     {175, 28, 56},
+                                                     {200, 32, 64},
+                                                     {225, 36, 72},
+                                                     {250, 40, 80},
+                                                     {300, 48, 96},
+                                                     {350, 56, 112}}};
+    ASSERT_EQ(std::size(kOfferedScales), windows.size());
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const auto [scale, small, big] = windows[i];
+        EXPECT_EQ(kOfferedScales[i], scale);
+        const ImageSizes sizes = ImageSizesAt(DpiOfScale(scale));
+        EXPECT_EQ((std::array<int, 2>{sizes.smallIcon, sizes.bigIcon}), (std::array<int, 2>{small, big})) << scale << " %";
+    }
+}
+
 }  // namespace
 }  // namespace fortuva

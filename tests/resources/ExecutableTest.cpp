@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MainLayout.h"
 #include "tests/support/PeFile.h"
 
 namespace fortuva::test {
@@ -132,14 +133,17 @@ TEST_F(Executable, IconGroupsHoldTheSizesTheWindowUses) {
         return false;
     };
     EXPECT_TRUE(has(main, 32, 8)) << "MAINICON lacks a 32x32 image with 256 colours";
-    // Every size the window asks for at 100, 125, 150 and 200 %, drawn for
-    // that size rather than stretched by the loader: the small and the big
-    // window icon and the about panel's image; the tool buttons' glyphs.
-    for (int size : {16, 20, 24, 32, 40, 48, 64})
-        EXPECT_TRUE(has(main, size, std::nullopt)) << "MAINICON lacks a " << size << "x" << size << " image";
-    for (int size : {16, 20, 24, 32}) {
-        EXPECT_TRUE(has(open, size, std::nullopt)) << "OPENGLYPH lacks a " << size << "x" << size << " image";
-        EXPECT_TRUE(has(about, size, std::nullopt)) << "ABOUTGLYPH lacks a " << size << "x" << size << " image";
+    // Every size the program asks for at every scale Windows offers, drawn
+    // for that size rather than stretched by the loader: the big and the
+    // small window icon and the about panel's image; the tool buttons' glyphs.
+    for (int scale : kOfferedScales) {
+        SCOPED_TRACE(std::to_string(scale) + " %");
+        const ImageSizes sizes = ImageSizesAt(DpiOfScale(scale));
+        for (int size : {sizes.bigIcon, sizes.smallIcon, sizes.aboutImage})
+            EXPECT_TRUE(has(main, size, std::nullopt)) << "MAINICON lacks a " << size << "x" << size << " image";
+        const int glyph = sizes.glyph;
+        EXPECT_TRUE(has(open, glyph, std::nullopt)) << "OPENGLYPH lacks a " << glyph << "x" << glyph << " image";
+        EXPECT_TRUE(has(about, glyph, std::nullopt)) << "ABOUTGLYPH lacks a " << glyph << "x" << glyph << " image";
     }
 }
 
