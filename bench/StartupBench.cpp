@@ -1,18 +1,22 @@
 // Figures, not tests: how long a program takes from its process's creation
-// to its first message box on the screen, set against another program timed
+// to its first message box on the screen, set against other programs timed
 // alike. Runs under Wine (or Windows).
 //
-//   fortuva_startup_bench RUNS PROGRAM REFERENCE
+//   fortuva_startup_bench RUNS PROGRAM REFERENCE...
 //
-// Starts the two in turn, PROGRAM first, RUNS times each after one start of
-// each that is not counted; each time runs from just before CreateProcessW
-// to the first visible top-level dialog window of the new process, which is
-// then ended. Prints one line per start and then one line of key=value pairs
-// for scripts/bench.sh to collect.
+// Starts them in turn, PROGRAM first and then each REFERENCE, RUNS times
+// each after one start of each that is not counted, so that a slow spell of
+// the machine falls on all of them alike; each time runs from just before
+// CreateProcessW to the first visible top-level dialog window of the new
+// process, which is then ended. Each program is named by its file name
+// without ".exe". Prints one line per start and then one line of key=value
+// pairs for scripts/bench.sh to collect: runs, NAME_median_ms of each, and
+// NAME_ratio of each reference, PROGRAM's median over its.
 
 #include <windows.h>
 
 #include <algorithm>
+#include <cstddef>
 #include <cstdio>
 #include <cstdlib>
 #include <string>
@@ -87,6 +91,12 @@ double TimeOneStart(const std::wstring& program) {
     return ms;
 }
 
+// The file name of PROGRAM without its folder and extension.
+std::wstring NameOf(const std::wstring& program) {
+    const std::wstring name = program.substr(program.find_last_of(L"\\/") + 1);
+    return name.substr(0, name.find_last_of(L'.'));
+}
+
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
@@ -96,31 +106,36 @@ double Median(std::vector<double> values) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-    const int runs = argc == 4 ? _wtoi(argv[1]) : 0;
+    const int runs = argc >= 4 ? _wtoi(argv[1]) : 0;
     if (runs <= 0) {
-        std::fprintf(stderr, "usage: fortuva_startup_bench RUNS PROGRAM REFERENCE\n");
+        std::fprintf(stderr, "usage: fortuva_startup_bench RUNS PROGRAM REFERENCE...\n");
         return 2;
     }
-    const std::wstring programs[2] = {argv[2], argv[3]};
-    std::vector<double> times[2];
+    const std::vector<std::wstring> programs(argv + 2, argv + argc);
+    std::vector<std::vector<double>> times(programs.size());
     for (int run = 0; run <= runs; ++run) {
-        for (int k = 0; k < 2; ++k) {
+        for (std::size_t k = 0; k < programs.size(); ++k) {
             const double ms = TimeOneStart(programs[k]);
             if (ms < 0) return 1;
+            const std::wstring name = NameOf(programs[k]);
             // The first start of each fills the caches; it is not counted.
             if (run == 0) {
-                std::printf("warm-up %s %.1f ms\n", k == 0 ? "program" : "reference", ms);
-                std::fflush(stdout);
-                continue;
+                std::printf("warm-up %ls %.1f ms\n", name.c_str(), ms);
+            } else {
+                times[k].push_back(ms);
+                std::printf("run %d %ls %.1f ms\n", run, name.c_str(), ms);
             }
-            times[k].push_back(ms);
-            std::printf("run %d %s %.1f ms\n", run, k == 0 ? "program" : "reference", ms);
             std::fflush(stdout);
         }
     }
     const double program = Median(times[0]);
-    const double reference = Median(times[1]);
-    std::printf("runs=%d program_median_ms=%.1f reference_median_ms=%.1f ratio=%.2f\n", runs, program, reference,
-                program / reference);
+    std::printf("runs=%d %ls_median_ms=%.1f", runs, NameOf(programs[0]).c_str(), program);
+    for (std::size_t k = 1; k < programs.size(); ++k) {
+        const double reference = Median(times[k]);
+        const std::wstring name = NameOf(programs[k]);
+        std::printf(" %ls_median_ms=%.1f %ls_ratio=%.2f", name.c_str(), reference, name.c_str(),
+                    program / reference);
+    }
+    std::printf("\n");
     return 0;
 }

@@ -93,10 +93,16 @@ gtest_discover_tests(fortuva_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
 include(cmake/fake-dlls.cmake)
 
 # Start-up figures for scripts/bench.sh, never tests; built only on request:
-#   cmake --build BUILD --target fortuva_startup_bench startup_reference
+#   cmake --build BUILD --target fortuva_startup_bench startup_reference startup_reference_with_manifest
+# The floor program twice: bare, and carrying the manifest written for
+# Fortuva.exe, which takes the program's resource path (CMAKE_RC_FLAGS).
 add_executable(fortuva_startup_bench EXCLUDE_FROM_ALL bench/StartupBench.cpp)
 add_executable(startup_reference WIN32 EXCLUDE_FROM_ALL bench/StartupReference.cpp)
-foreach(target fortuva_startup_bench startup_reference)
+add_executable(startup_reference_with_manifest WIN32 EXCLUDE_FROM_ALL
+    bench/StartupReference.cpp bench/StartupReferenceManifest.rc)
+set_source_files_properties(bench/StartupReferenceManifest.rc PROPERTIES
+    OBJECT_DEPENDS ${FORTUVA_GENERATED_DIR}/Fortuva.manifest)
+foreach(target fortuva_startup_bench startup_reference startup_reference_with_manifest)
     target_compile_options(${target} PRIVATE ${FORTUVA_WARNINGS})
     target_compile_definitions(${target} PRIVATE UNICODE _UNICODE)
     target_link_options(${target} PRIVATE -municode -static -s)
