@@ -3,7 +3,7 @@
 #include "app/ControlIds.h"
 #include "app/MainLayout.h"
 #include "app/MainTexts.h"
-#include "base/win32/Colors.h"
+#include "app/win32/MainPainting.h"
 #include "base/win32/Dpi.h"
 #include "base/win32/Guard.h"
 #include "base/win32/LinkLabel.h"
@@ -153,43 +153,6 @@ void MainWindow::OnNotify(const NMHDR& header) {
     }
 }
 
-LRESULT MainWindow::OnControlColor(HWND control, HDC dc) {
-    if (controls_ && controls_->HasRedText(control)) {
-        SetTextColor(dc, ColorRef(TColor::Red));
-        SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-    }
-    if (const Win32Edit* edit = controls_ ? controls_->EditById(GetDlgCtrlID(control)) : nullptr) {
-        const COLORREF color = ColorRef(edit->Color());
-        SetTextColor(dc, TextColorOn(edit->Color()));
-        SetBkColor(dc, color);
-        SetDCBrushColor(dc, color);
-        return reinterpret_cast<LRESULT>(GetStockObject(DC_BRUSH));
-    }
-    // Labels, the check box and the frames' captions: the system's own
-    // answer pairs window text with button face, which not every scheme does.
-    SetTextColor(dc, TextColorOn(TColor::BtnFace));
-    SetBkColor(dc, GetSysColor(COLOR_BTNFACE));
-    return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
-}
-
-void MainWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
-    if (!controls_ || !controls_->IsResultLabel(item.hwndItem)) return;
-    WideString text = WindowTextW(item.hwndItem);
-    RECT area = item.rcItem;
-    FillRect(item.hDC, &area, GetSysColorBrush(COLOR_BTNFACE));
-    const Selected font(item.hDC, controls_->BoldFont());
-    SetBkMode(item.hDC, TRANSPARENT);
-    SetTextColor(item.hDC, TextColorOn(TColor::BtnFace));
-    // Centred both ways: measure the wrapped text, then place it mid-height.
-    const UINT format = DT_CENTER | DT_WORDBREAK | DT_NOPREFIX;
-    RECT measured = area;
-    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &measured, format | DT_CALCRECT);
-    RECT place = area;
-    place.top += ((area.bottom - area.top) - (measured.bottom - measured.top)) / 2;
-    DrawTextW(item.hDC, text.c_str(), static_cast<int>(text.size()), &place, format);
-}
-
 void MainWindow::OnTimer(WPARAM id) {
     if (id == kBlinkTimerId && form_) form_->TimerTimer();
     applicationWindow_->PictureChanged();
@@ -255,8 +218,12 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return controls_ && IsWindowVisible(controls_->Panel2()) ? MAKELRESULT(ids::Button2, DC_HASDEFID) : 0;
     case WM_TIMER: OnTimer(wParam); return 0;
     case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORSTATIC: return OnControlColor(reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
-    case WM_DRAWITEM: OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam)); return TRUE;
+    case WM_CTLCOLORSTATIC:
+        if (!controls_) break;
+        return ControlColor(*controls_, reinterpret_cast<HWND>(lParam), reinterpret_cast<HDC>(wParam));
+    case WM_DRAWITEM:
+        if (controls_) DrawResultLabel(*controls_, *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
     case WM_ACTIVATE:
         if (OnActivate(wParam)) return 0;
         break;

@@ -39,8 +39,6 @@ private:
 
     void OnCommand(int id, int code);
     void OnNotify(const NMHDR& header);
-    LRESULT OnControlColor(HWND control, HDC dc);
-    void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnTimer(WPARAM id);
     bool OnActivate(WPARAM state);
     void OnSysColorChange();
