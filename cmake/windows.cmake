@@ -82,7 +82,7 @@ foreach(clip IN LISTS FORTUVA_E2E_CLIPS)
     configure_file(${clip} ${CMAKE_BINARY_DIR}/voice/${name} COPYONLY)
 endforeach()
 # The end-to-end tests read the program as a screen reader does.
-target_link_libraries(fortuva_e2e PRIVATE gtest gtest_main gdi32 oleacc oleaut32 ole32)
+target_link_libraries(fortuva_e2e PRIVATE gtest gtest_main gdi32 oleacc oleaut32 ole32 ntdll)
 target_link_options(fortuva_e2e PRIVATE -static)
 add_dependencies(fortuva_e2e Fortuva)
 

@@ -176,10 +176,17 @@ void MainWindow::OnSysColorChange() {
     RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
 }
 
+SIZE MainWindow::OnGetDpiScaledSize(int dpi) const {
+    // The size the layout takes there, which the system then suggests with
+    // the new resolution: the window neither drifts nor jumps on its way.
+    return FrameSizeAt(main_, ClientAreaAt(dpi), dpi);
+}
+
 void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     if (!controls_) return;
     dpi_ = dpi;
-    // Where the system suggests, at the size the layout takes there.
+    // Where the system suggests, at the size the layout takes there; a
+    // frame other than the system reckoned is made up for.
     const POINT topLeft{suggested.left, suggested.top};
     SizeClientArea(main_, ClientAreaAt(dpi), dpi, &topLeft);
     controls_->LayOut(dpi);
@@ -232,6 +239,9 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     // Disabled, it is the owner of an open dialog: the taskbar's window is
     // disabled with it, as a dialog's owner is.
     case WM_ENABLE: applicationWindow_->SetInDialog(wParam == FALSE); return 0;
+    case WM_GETDPISCALEDSIZE:
+        *reinterpret_cast<SIZE*>(lParam) = OnGetDpiScaledSize(static_cast<int>(wParam));
+        return TRUE;
     case WM_DPICHANGED: OnDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam)); return 0;
     case WM_CLOSE: OnClose(); return 0;
     case WM_DESTROY: OnDestroy(); return 0;

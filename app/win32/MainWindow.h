@@ -42,6 +42,7 @@ private:
     void OnTimer(WPARAM id);
     bool OnActivate(WPARAM state);
     void OnSysColorChange();
+    SIZE OnGetDpiScaledSize(int dpi) const;
     void OnDpiChanged(int dpi, const RECT& suggested);
     void OnClose();
     void OnDestroy();

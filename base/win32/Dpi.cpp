@@ -15,7 +15,7 @@ int WindowDpi(HWND window) {
     return dpi ? static_cast<int>(dpi) : ScreenDpi();
 }
 
-void SizeClientArea(HWND window, SIZE client, int dpi, const POINT* topLeft) {
+SIZE FrameSizeAt(HWND window, SIZE client, int dpi) {
     const auto style = static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE));
     const auto exStyle = static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE));
     RECT frame{0, 0, client.cx, client.cy};
@@ -23,8 +23,13 @@ void SizeClientArea(HWND window, SIZE client, int dpi, const POINT* topLeft) {
         sys::AdjustWindowRectExForDpi(&frame, style, FALSE, exStyle, static_cast<UINT>(dpi));
     else
         AdjustWindowRectEx(&frame, style, FALSE, exStyle);
-    int width = frame.right - frame.left;
-    int height = frame.bottom - frame.top;
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void SizeClientArea(HWND window, SIZE client, int dpi, const POINT* topLeft) {
+    const SIZE frame = FrameSizeAt(window, client, dpi);
+    int width = frame.cx;
+    int height = frame.cy;
     const UINT place = topLeft ? 0 : SWP_NOMOVE;
     SetWindowPos(window, nullptr, topLeft ? topLeft->x : 0, topLeft ? topLeft->y : 0, width, height,
                  place | SWP_NOZORDER | SWP_NOACTIVATE);

@@ -1,6 +1,7 @@
 #include "Driver.h"
 
 #include <oleacc.h>
+#include <winternl.h>
 
 #include <stdexcept>
 #include <vector>
@@ -302,6 +303,67 @@ bool AppUnderTest::MoveToMonitor(HWND window, int dpi, const RECT& suggested) co
                                              &ignored);
     VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
     return handled;
+}
+
+bool AppUnderTest::AskScaledSize(HWND window, int dpi, SIZE& pending) const {
+    // A pointer again, to memory of the program's.
+    void* remote = VirtualAllocEx(process_, nullptr, sizeof pending, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE);
+    if (!remote) Fail("cannot place the size in the program's memory");
+    DWORD_PTR answered = FALSE;
+    const bool asked = WriteProcessMemory(process_, remote, &pending, sizeof pending, nullptr) &&
+                       SendMessageTimeoutW(window, WM_GETDPISCALEDSIZE, dpi, reinterpret_cast<LPARAM>(remote),
+                                           SMTO_ABORTIFHUNG, kSendTimeoutMs, &answered) &&
+                       ReadProcessMemory(process_, remote, &pending, sizeof pending, nullptr);
+    VirtualFreeEx(process_, remote, 0, MEM_RELEASE);
+    if (!asked) Fail("the program did not answer for its size at another resolution");
+    return answered != FALSE;
+}
+
+namespace {
+
+// An entry of the GDI handle table, laid out as Windows lays it out and
+// Wine copies it; Type is 0 for a free entry.
+struct GdiHandleEntry {
+    UINT64 object;
+    ULONG owner;
+    USHORT unique;
+    UCHAR type;
+    UCHAR flags;
+    UINT64 userPointer;
+};
+static_assert(sizeof(GdiHandleEntry) == 24);
+constexpr UCHAR kGdiBitmap = 0x09;
+constexpr UCHAR kGdiFont = 0x0a;
+constexpr std::size_t kGdiHandleCount = 0x10000;
+
+// The process block's pointer to the GDI handle table, which Wine keeps
+// for each process on its own.
+constexpr std::size_t kGdiTableInPeb = sizeof(void*) == 8 ? 0xF8 : 0x94;
+
+DWORD FontsAndBitmapsUnderWine(HANDLE process) {
+    PROCESS_BASIC_INFORMATION basic{};
+    ULONG got = 0;
+    if (NtQueryInformationProcess(process, ProcessBasicInformation, &basic, sizeof basic, &got) != 0)
+        Fail("cannot find the program's process block");
+    void* table = nullptr;
+    std::vector<GdiHandleEntry> entries(kGdiHandleCount);
+    if (!ReadProcessMemory(process, reinterpret_cast<const char*>(basic.PebBaseAddress) + kGdiTableInPeb, &table,
+                           sizeof table, nullptr) ||
+        !table ||
+        !ReadProcessMemory(process, table, entries.data(), entries.size() * sizeof(GdiHandleEntry), nullptr))
+        Fail("cannot read the program's GDI handle table");
+    DWORD held = 0;
+    for (const GdiHandleEntry& entry : entries)
+        if (entry.type == kGdiBitmap || entry.type == kGdiFont) ++held;
+    return held;
+}
+
+}  // namespace
+
+AppUnderTest::GuiObjects AppUnderTest::GuiObjectCounts() const {
+    const GuiObjects counted{GetGuiResources(process_, GR_GDIOBJECTS), GetGuiResources(process_, GR_USEROBJECTS)};
+    if (counted.gdi || counted.user) return counted;
+    return {FontsAndBitmapsUnderWine(process_), 0};
 }
 
 // ---- Windows -----------------------------------------------------------

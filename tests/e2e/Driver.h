@@ -104,6 +104,21 @@ public:
     // resolution, as Windows does when it is moved to one, with the
     // rectangle Windows suggests for it there; true once it has been handled.
     bool MoveToMonitor(HWND window, int dpi, const RECT& suggested) const;
+    // Asks a window of the program, as Windows does before it moves the
+    // window to a monitor of another resolution, what size it takes there;
+    // `pending` is the size Windows would give it. False when the window
+    // leaves the size to Windows.
+    bool AskScaledSize(HWND window, int dpi, SIZE& pending) const;
+
+    // The GDI and USER objects the program holds, as Windows counts them
+    // (GetGuiResources). Wine keeps no such count: there `gdi` is the
+    // program's fonts and bitmaps (every icon holds bitmaps), counted in the
+    // GDI handle table its process block points at, and `user` is 0.
+    struct GuiObjects {
+        DWORD gdi;
+        DWORD user;
+    };
+    GuiObjects GuiObjectCounts() const;
 
 private:
     HANDLE process_ = nullptr;

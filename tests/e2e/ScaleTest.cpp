@@ -76,5 +76,86 @@ TEST(Scale, MovedToAMonitorAt150PercentTheWindowIsLaidOutForItAndBack) {
     EXPECT_EQ(Text(Control(main, ids::Label2)), L"残念です\r\n次に期待しましょう");
 }
 
+// A length of the layout at a resolution: the font's pixel height, 12 at
+// 96 dots per inch, follows the resolution, and the length follows the font.
+int LayoutPxAt(int pixels, int dpi) {
+    const int font = (2 * 12 * dpi + 96) / (2 * 96);
+    return (2 * pixels * font + 12) / 24;
+}
+
+// The whole window around a client area of that size, its frame drawn at
+// that resolution, as the system reckons it.
+SIZE FrameAround(HWND window, SIZE client, int dpi) {
+    RECT frame{0, 0, client.cx, client.cy};
+    AdjustWindowRectExForDpi(&frame, static_cast<DWORD>(GetWindowLongW(window, GWL_STYLE)), FALSE,
+                             static_cast<DWORD>(GetWindowLongW(window, GWL_EXSTYLE)), dpi);
+    return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+TEST(Scale, AtEveryScaleTheSizeWindowsIsToldBeforeTheMoveIsTheSizeTheWindowTakes) {
+    TempFolder folder;
+    folder.CopyIn(FortuvaExePath());
+    folder.Write(YearFileName(), kYearFile);
+    AppUnderTest app(folder.Path());
+    HWND main = app.PassNotice();
+    ASSERT_NE(main, nullptr);
+    RECT start{};
+    GetWindowRect(main, &start);
+    // 110, 125, 137.5, 150, 175 and 250 %, and back where it started.
+    for (int dpi : {106, 120, 132, 144, 168, 240, ScreenDpi()}) {
+        SCOPED_TRACE(std::to_string(dpi) + " dots per inch");
+        const SIZE client{LayoutPxAt(kClientWidth, dpi), LayoutPxAt(kClientHeight, dpi)};
+        // Windows would scale the window's size as it is; the window knows better.
+        SIZE size{(start.right - start.left) * dpi / 96, (start.bottom - start.top) * dpi / 96};
+        ASSERT_TRUE(app.AskScaledSize(main, dpi, size)) << "the window left its size to Windows";
+        const SIZE expected = FrameAround(main, client, dpi);
+        EXPECT_EQ(size.cx, expected.cx);
+        EXPECT_EQ(size.cy, expected.cy);
+        // Windows then moves it with that size, and it stays just there.
+        const RECT suggested{start.left, start.top, start.left + size.cx, start.top + size.cy};
+        ASSERT_TRUE(app.MoveToMonitor(main, dpi, suggested));
+        RECT moved{};
+        GetWindowRect(main, &moved);
+        EXPECT_EQ(moved.left, suggested.left);
+        EXPECT_EQ(moved.top, suggested.top);
+        const SIZE now = ClientSize(main);
+        EXPECT_EQ(now.cx, client.cx);
+        EXPECT_EQ(now.cy, client.cy);
+    }
+    RECT back{};
+    GetWindowRect(main, &back);
+    EXPECT_TRUE(EqualRect(&start, &back)) << "the window did not come back to its place and size";
+}
+
+TEST(Scale, MovedBetweenScalesAgainAndAgainItKeepsOnlyTheFontsAndIconsItShows) {
+    TempFolder folder;
+    folder.CopyIn(FortuvaExePath());
+    folder.Write(YearFileName(), kYearFile);
+    AppUnderTest app(folder.Path());
+    HWND main = app.PassNotice();
+    ASSERT_NE(main, nullptr);
+    const int desktop = ScreenDpi();
+    const int larger = desktop * 3 / 2;
+    RECT frame{};
+    GetWindowRect(main, &frame);
+    const RECT suggested{frame.left, frame.top, frame.left + (frame.right - frame.left) * 3 / 2,
+                         frame.top + (frame.bottom - frame.top) * 3 / 2};
+    const auto roundTrip = [&] {
+        return app.MoveToMonitor(main, larger, suggested) && app.MoveToMonitor(main, desktop, frame);
+    };
+    // Once every size has been shown, and whatever the system keeps for
+    // drawing made, the objects held stay the same, move after move: each
+    // move makes the window's fonts, glyphs and icons anew, and lets go of
+    // the old ones.
+    for (int i = 0; i < 10; ++i) ASSERT_TRUE(roundTrip());
+    const AppUnderTest::GuiObjects before = app.GuiObjectCounts();
+    for (int i = 0; i < 20; ++i) ASSERT_TRUE(roundTrip());
+    const AppUnderTest::GuiObjects after = app.GuiObjectCounts();
+    // A little room for what drawing holds for a moment; the old fonts and
+    // icons kept would be hundreds more.
+    EXPECT_LE(after.gdi, before.gdi + 10) << "GDI objects held before: " << before.gdi;
+    EXPECT_LE(after.user, before.user + 10) << "USER objects held before: " << before.user;
+}
+
 }  // namespace
 }  // namespace fortuva::e2e
