@@ -124,6 +124,12 @@ void ApplicationWindow::BringForward() {
     if (HWND window = WorkWindow()) SetForegroundWindow(window);
 }
 
+void ApplicationWindow::BringBack() {
+    // Minimising hid the window the user works in; restoring brings it back.
+    if (IsIconic(hwnd_)) ShowWindow(hwnd_, SW_RESTORE);
+    BringForward();
+}
+
 HWND ApplicationWindow::WorkWindow() const {
     WorkWindowSearch search{hwnd_, nullptr};
     EnumThreadWindows(GetCurrentThreadId(), FindWorkWindow, reinterpret_cast<LPARAM>(&search));
@@ -179,7 +185,7 @@ void ApplicationWindow::OnClose() {
     if (main_)
         PostMessageW(main_, WM_CLOSE, 0, 0);
     else
-        BringForward();
+        BringBack();
 }
 
 LRESULT ApplicationWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {

@@ -35,6 +35,9 @@ public:
     // The window the user works in comes to the front: the open dialog, or
     // else the main window.
     void BringForward();
+    // The same, for a request the user made: a minimised program is
+    // restored first.
+    void BringBack();
 
 private:
     static LRESULT CALLBACK Proc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

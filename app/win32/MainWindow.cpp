@@ -199,7 +199,7 @@ void MainWindow::OnClose() {
     // running: as for any window a dialog has disabled, the dialog comes
     // forward, and nothing closes under it.
     if (applicationWindow_->InDialog())
-        applicationWindow_->BringForward();
+        applicationWindow_->BringBack();
     else
         DestroyWindow(main_);
 }

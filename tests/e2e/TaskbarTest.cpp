@@ -124,5 +124,37 @@ TEST_F(TaskbarWithYearFile, ActivatedOrAskedToCloseDuringAConfirmationItBringsTh
     EXPECT_TRUE(app_->Running());
 }
 
+TEST_F(TaskbarWithYearFile, MinimisedDuringAConfirmationAskedToCloseOrRestoredItBringsTheConfirmationBack) {
+    ASSERT_TRUE(TypeChars(entry_, L"23"));
+    HWND box = app_->WaitForBox(L"Fortuva");
+    ASSERT_NE(box, nullptr);
+    // A dialog shows itself once more when its messages first run out, which
+    // has happened by the first blink of the matching slot (0123).
+    HWND slot = Control(main_, ids::SlotId(3));
+    ASSERT_TRUE(WaitUntil([&] { return BackgroundOf(slot) == RGB(255, 0, 0); })) << "the slot never blinked";
+    // The confirmation has disabled the taskbar's window, whose system
+    // commands Wine then ignores; Windows minimises and restores it alike.
+    const auto minimise = [&] {
+        ShowWindowAsync(taskbar_, SW_MINIMIZE);
+        return WaitUntil([&] { return IsIconic(taskbar_) && !IsVisible(box); });
+    };
+    const auto cameBack = [&] {
+        return WaitUntil([&] { return !IsIconic(taskbar_) && IsVisible(main_) && IsVisible(box); }) &&
+               FocusIn(box);
+    };
+    ASSERT_TRUE(minimise()) << "the confirmation did not go with the minimised program";
+    DWORD_PTR ignored = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(taskbar_, WM_CLOSE, 0, 0, SMTO_ABORTIFHUNG, 5000, &ignored));
+    EXPECT_TRUE(cameBack()) << "asked to close, the minimised program did not come back to its confirmation";
+    ASSERT_TRUE(app_->Running()) << "the program ended in the middle of a check";
+
+    ASSERT_TRUE(minimise());
+    ShowWindowAsync(taskbar_, SW_RESTORE);
+    EXPECT_TRUE(cameBack()) << "restored, the program did not show its confirmation";
+    ASSERT_TRUE(ClickOk(box));
+    EXPECT_TRUE(WaitUntil([&] { return Text(entry_).empty(); })) << "the check did not finish";
+    EXPECT_EQ(Text(Control(main_, ids::Label2)), L"\r\n三等かもしれません\r\no(^o^)oドキドキ");
+}
+
 }  // namespace
 }  // namespace fortuva::e2e
