@@ -36,6 +36,15 @@ enum : int {
     Bevel3 = 733,
 };
 
+// Messages the taskbar's window posts to itself (from WM_APP on): to bring
+// the window the user works in forward once an activation has run its
+// course, and to tell the window manager, once for a run of changes, that
+// the pictures of the window given out so far are out of date.
+enum : unsigned {
+    kBringForwardMessage = 0x8000,
+    kPicturesOutOfDateMessage = 0x8001,
+};
+
 // Slot i (0 to 7, in file order) and the group box of prize class index i
 // (0 for the first prize).
 constexpr int SlotId(std::size_t i) { return FirstSlot + static_cast<int>(i); }

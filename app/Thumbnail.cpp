@@ -17,4 +17,8 @@ Extent FitWithin(Extent picture, Extent room) {
     return {static_cast<int>(std::max(1LL, width)), static_cast<int>(std::max(1LL, height))};
 }
 
+Box ClientInWindow(Box window, Box client) {
+    return {client.left - window.left, client.top - window.top, client.width, client.height};
+}
+
 }  // namespace fortuva

@@ -91,6 +91,19 @@ include(GoogleTest)
 gtest_discover_tests(fortuva_e2e DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120
     PROPERTIES ENVIRONMENT "FORTUVA_EXE=$<TARGET_FILE:Fortuva>" RUN_SERIAL TRUE TIMEOUT 120)
 include(cmake/fake-dlls.cmake)
+# The hook that counts a kind of message inside the program under test; it
+# lies in hooks/ beside the test program, where the test looks for it and
+# the test kit carries it.
+add_library(fortuva_message_counter SHARED tests/e2e/message_counter/MessageCounter.cpp)
+target_compile_options(fortuva_message_counter PRIVATE ${FORTUVA_WARNINGS})
+# Exported by its bare name, as GetProcAddress asks for it.
+target_link_options(fortuva_message_counter PRIVATE -static-libgcc -static-libstdc++ -Wl,--kill-at)
+set_target_properties(fortuva_message_counter PROPERTIES
+    OUTPUT_NAME message-counter
+    PREFIX ""
+    RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/hooks
+    ARCHIVE_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/hooks-lib)
+add_dependencies(fortuva_e2e fortuva_message_counter)
 
 # Start-up figures for scripts/bench.sh, never tests; built only on request:
 #   cmake --build BUILD --target fortuva_startup_bench startup_reference startup_reference_with_manifest

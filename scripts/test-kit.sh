@@ -6,8 +6,8 @@
 #   run-tests.cmd     runs every test and says how it went (tests/kit/)
 #   Fortuva.exe       the program given, byte for byte
 #   fortuva_e2e.exe   the test program of the cross build folder given
-#   fake-dlls/, voice/  what the tests bring along, as they lie beside the
-#                     test program in that folder
+#   fake-dlls/, hooks/, voice/  what the tests bring along, as they lie
+#                     beside the test program in that folder
 # scripts/package.sh writes the release's kit with this; the test command
 # makes one from the 64-bit build where only 64-bit Wine runs.
 set -euo pipefail
@@ -21,10 +21,11 @@ name=$(basename "$zip" .zip)
 
 stage="$from/test-kit"
 rm -rf "$stage"
-mkdir -p "$stage/$name/fake-dlls" "$stage/$name/voice"
+mkdir -p "$stage/$name/fake-dlls" "$stage/$name/hooks" "$stage/$name/voice"
 cp "$exe" "$stage/$name/Fortuva.exe"
 cp "$from/fortuva_e2e.exe" "$stage/$name/"
 cp "$from"/fake-dlls/*.dll "$stage/$name/fake-dlls/"
+cp "$from"/hooks/*.dll "$stage/$name/hooks/"
 cp "$from"/voice/*.wav "$stage/$name/voice/"
 # cmd finds the labels of a batch file with bare LF line ends unreliably.
 sed -e 's/\r$//' -e 's/$/\r/' "$root/tests/kit/run-tests.cmd" >"$stage/$name/run-tests.cmd"

@@ -11,8 +11,6 @@ namespace fortuva::win32 {
 
 namespace {
 
-// Asks the window to bring forward the window the user works in.
-constexpr UINT kBringForward = WM_APP;
 
 struct WorkWindowSearch {
     HWND taskbarWindow;
@@ -37,43 +35,61 @@ BOOL CALLBACK FindWorkWindow(HWND window, LPARAM param) {
 
 Extent SizeOf(const RECT& r) { return {r.right - r.left, r.bottom - r.top}; }
 
-// A 32-bit picture of the window, of its client area alone or whole, at the
-// given size; opaque, since the window manager reads the alpha that GDI
-// leaves at 0. Empty when it cannot be had.
-OwnedBitmap PictureOf(HWND window, bool clientOnly, Extent size) {
-    RECT area;
-    if (clientOnly)
-        GetClientRect(window, &area);
-    else
-        GetWindowRect(window, &area);
-    const Extent whole = SizeOf(area);
+// A 32-bit picture of the given size to draw into.
+OwnedBitmap NewPicture(HDC screen, Extent size, void** bits) {
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = size.width;
+    info.bmiHeader.biHeight = -size.height;
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
+    return OwnedBitmap(CreateDIBSection(screen, &info, DIB_RGB_COLORS, bits, nullptr, 0));
+}
+
+// The window as it is now, frame and all, at full size, with the place of
+// its client area; empty when it cannot be had.
+MainPicture PictureOfWindow(HWND window) {
+    RECT frame, client;
+    POINT origin{0, 0};
+    if (!GetWindowRect(window, &frame) || !GetClientRect(window, &client) || !ClientToScreen(window, &origin))
+        return {};
+    MainPicture picture;
+    picture.size = SizeOf(frame);
+    picture.client = ClientInWindow({frame.left, frame.top, picture.size.width, picture.size.height},
+                                    {origin.x, origin.y, client.right, client.bottom});
     const WindowDc screen(nullptr);
-    const MemoryDc wholeDc(CreateCompatibleDC(screen.Get()));
-    const MemoryDc scaledDc(CreateCompatibleDC(screen.Get()));
-    void* wholeBits = nullptr;
-    void* scaledBits = nullptr;
-    info.bmiHeader.biWidth = whole.width;
-    info.bmiHeader.biHeight = -whole.height;
-    const OwnedBitmap wholeBitmap(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &wholeBits, nullptr, 0));
-    info.bmiHeader.biWidth = size.width;
-    info.bmiHeader.biHeight = -size.height;
-    OwnedBitmap scaled(CreateDIBSection(screen.Get(), &info, DIB_RGB_COLORS, &scaledBits, nullptr, 0));
-    if (!wholeBitmap || !scaled) return OwnedBitmap();
+    const MemoryDc dc(CreateCompatibleDC(screen.Get()));
+    void* bits = nullptr;
+    OwnedBitmap bitmap = NewPicture(screen.Get(), picture.size, &bits);
+    if (!bitmap) return {};
     {
-        const Selected wholeSelected(wholeDc.Get(), wholeBitmap.Get());
-        const Selected scaledSelected(scaledDc.Get(), scaled.Get());
-        PrintWindow(window, wholeDc.Get(), clientOnly ? PW_CLIENTONLY : 0);
-        SetStretchBltMode(scaledDc.Get(), HALFTONE);
-        StretchBlt(scaledDc.Get(), 0, 0, size.width, size.height, wholeDc.Get(), 0, 0, whole.width, whole.height,
+        const Selected selected(dc.Get(), bitmap.Get());
+        if (!PrintWindow(window, dc.Get(), 0)) return {};
+        GdiFlush();
+    }
+    picture.bitmap = std::move(bitmap);
+    return picture;
+}
+
+// A part of the picture at the given size, opaque, since the window
+// manager reads the alpha that GDI leaves at 0. Empty when it cannot be had.
+OwnedBitmap PartOf(const MainPicture& picture, Box part, Extent size) {
+    const WindowDc screen(nullptr);
+    const MemoryDc from(CreateCompatibleDC(screen.Get()));
+    const MemoryDc to(CreateCompatibleDC(screen.Get()));
+    void* bits = nullptr;
+    OwnedBitmap scaled = NewPicture(screen.Get(), size, &bits);
+    if (!scaled) return OwnedBitmap();
+    {
+        const Selected source(from.Get(), picture.bitmap.Get());
+        const Selected target(to.Get(), scaled.Get());
+        SetStretchBltMode(to.Get(), HALFTONE);
+        StretchBlt(to.Get(), 0, 0, size.width, size.height, from.Get(), part.left, part.top, part.width, part.height,
                    SRCCOPY);
         GdiFlush();
     }
-    auto* pixel = static_cast<DWORD*>(scaledBits);
+    auto* pixel = static_cast<DWORD*>(bits);
     for (long long i = 0, n = 1LL * size.width * size.height; i < n; ++i) pixel[i] |= 0xFF000000u;
     return scaled;
 }
@@ -113,7 +129,25 @@ void ApplicationWindow::Follow() {
 }
 
 void ApplicationWindow::PictureChanged() {
+    // Told once the changes of the moment are made: each telling has the
+    // window manager ask for the pictures anew.
+    if (picturesOutOfDate_) return;
+    picturesOutOfDate_ = true;
+    PostMessageW(hwnd_, ids::kPicturesOutOfDateMessage, 0, 0);
+}
+
+void ApplicationWindow::OnPicturesOutOfDate() {
+    picturesOutOfDate_ = false;
     if (sys::DwmInvalidateIconicBitmaps && IsWindowVisible(hwnd_)) sys::DwmInvalidateIconicBitmaps(hwnd_);
+}
+
+void ApplicationWindow::KeepPicture() {
+    if (main_ && IsWindowVisible(main_)) keptPicture_.Keep(PictureOfWindow(main_));
+}
+
+const MainPicture* ApplicationWindow::CurrentPicture() {
+    const bool shown = main_ && IsWindowVisible(main_) && !IsIconic(hwnd_);
+    return keptPicture_.Current(shown, [this] { return PictureOfWindow(main_); });
 }
 
 void ApplicationWindow::SetInDialog(bool inDialog) { EnableWindow(hwnd_, inDialog ? FALSE : TRUE); }
@@ -137,26 +171,26 @@ HWND ApplicationWindow::WorkWindow() const {
 }
 
 void ApplicationWindow::OnSendThumbnail(int maxWidth, int maxHeight) {
-    RECT frame;
-    if (!sys::DwmSetIconicThumbnail || !main_ || !GetWindowRect(main_, &frame)) return;
-    if (const OwnedBitmap picture = PictureOf(main_, false, FitWithin(SizeOf(frame), {maxWidth, maxHeight})))
-        sys::DwmSetIconicThumbnail(hwnd_, picture.Get(), 0);
+    if (!sys::DwmSetIconicThumbnail) return;
+    const MainPicture* picture = CurrentPicture();
+    if (!picture) return;
+    const Box whole{0, 0, picture->size.width, picture->size.height};
+    if (const OwnedBitmap thumbnail = PartOf(*picture, whole, FitWithin(picture->size, {maxWidth, maxHeight})))
+        sys::DwmSetIconicThumbnail(hwnd_, thumbnail.Get(), 0);
 }
 
 void ApplicationWindow::OnSendLivePreview() {
-    RECT client, frame;
-    if (!sys::DwmSetIconicLivePreviewBitmap || !main_ || !GetClientRect(main_, &client) ||
-        !GetWindowRect(hwnd_, &frame))
-        return;
-    // The main window's client area at full size, where it stands, and the
-    // window manager draws this window's frame around it: this window lies
-    // in the main window's place, with the same frame.
-    POINT offset{0, 0};
-    ClientToScreen(main_, &offset);
-    offset.x -= frame.left;
-    offset.y -= frame.top;
-    if (const OwnedBitmap picture = PictureOf(main_, true, SizeOf(client)))
-        sys::DwmSetIconicLivePreviewBitmap(hwnd_, picture.Get(), &offset, DWM_SIT_DISPLAYFRAME);
+    if (!sys::DwmSetIconicLivePreviewBitmap) return;
+    const MainPicture* picture = CurrentPicture();
+    if (!picture) return;
+    // The main window's client area at full size, placed in this window's
+    // frame as in the main window's, which has the same frame: taken from
+    // the main window, since the system parks this one far off screen
+    // while the program is minimised.
+    const Box& client = picture->client;
+    POINT offset{client.left, client.top};
+    if (const OwnedBitmap preview = PartOf(*picture, client, {client.width, client.height}))
+        sys::DwmSetIconicLivePreviewBitmap(hwnd_, preview.Get(), &offset, DWM_SIT_DISPLAYFRAME);
 }
 
 void ApplicationWindow::OnSize(WPARAM kind) {
@@ -175,7 +209,7 @@ bool ApplicationWindow::OnActivate(WPARAM state) {
     // Activating the entry activates the window the user works in instead,
     // once this activation has run its course.
     if (LOWORD(state) == WA_INACTIVE || IsIconic(hwnd_)) return false;
-    PostMessageW(hwnd_, kBringForward, 0, 0);
+    PostMessageW(hwnd_, ids::kBringForwardMessage, 0, 0);
     return true;
 }
 
@@ -195,11 +229,12 @@ LRESULT ApplicationWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam)
         if (OnActivate(wParam)) return 0;
         break;
     case WM_CLOSE: OnClose(); return 0;
-    case kBringForward:
+    case ids::kBringForwardMessage:
         if (GetActiveWindow() == hwnd_) BringForward();
         return 0;
     // It follows the main window, never a place of its own.
     case WM_DPICHANGED: Follow(); return 0;
+    case ids::kPicturesOutOfDateMessage: OnPicturesOutOfDate(); return 0;
     case WM_DWMSENDICONICTHUMBNAIL: OnSendThumbnail(HIWORD(lParam), LOWORD(lParam)); return 0;
     case WM_DWMSENDICONICLIVEPREVIEWBITMAP: OnSendLivePreview(); return 0;
     }

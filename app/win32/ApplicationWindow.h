@@ -3,16 +3,22 @@
 // and owns the main window, which so has no entry of its own. Minimising
 // from the entry hides the main window with it. It lies beneath the main
 // window, in its place, and gives Alt+Tab, the taskbar's thumbnail and the
-// peek the main window's picture. While a dialog of the program is open it
-// is disabled with the dialog's owner, and whatever activates it or asks it
-// to close brings that dialog forward instead.
+// peek the main window's picture: the last one taken while the main window
+// is hidden with the minimised program. While a dialog of the program is
+// open it is disabled with the dialog's owner, and whatever activates it or
+// asks it to close brings that dialog forward instead.
 #pragma once
 
 #include <windows.h>
 
 #include <string>
 
+#include "app/Thumbnail.h"
+#include "base/win32/Scoped.h"
+
 namespace fortuva::win32 {
+
+using MainPicture = WindowPicture<OwnedBitmap>;
 
 class ApplicationWindow {
 public:
@@ -29,6 +35,9 @@ public:
     void Follow();
     // The pictures given out so far show the main window as it was.
     void PictureChanged();
+    // The main window is about to be hidden: its picture is taken while it
+    // can be, to stand in while it is away.
+    void KeepPicture();
     // A dialog of the program opens or closes.
     void SetInDialog(bool inDialog);
     bool InDialog() const;
@@ -47,11 +56,16 @@ private:
     void OnSize(WPARAM kind);
     bool OnActivate(WPARAM state);
     void OnClose();
+    void OnPicturesOutOfDate();
+    // The main window's picture: afresh while it is shown, else the last one.
+    const MainPicture* CurrentPicture();
     void OnSendThumbnail(int maxWidth, int maxHeight);
     void OnSendLivePreview();
 
     HWND hwnd_ = nullptr;
     HWND main_ = nullptr;
+    bool picturesOutOfDate_ = false;  // a telling is on its way
+    KeptPicture<MainPicture> keptPicture_;
 };
 
 }  // namespace fortuva::win32

@@ -6,6 +6,7 @@
 #include "app/MainTexts.h"
 #include "base/win32/InputMethod.h"
 #include "base/win32/LinkLabel.h"
+#include "base/win32/Guard.h"
 #include "base/win32/ToolButton.h"
 #include "base/win32/Window.h"
 
@@ -50,10 +51,30 @@ OwnedFont WindowFont(int pixels, int weight) {
 
 }  // namespace
 
+void MainControls::Register(HINSTANCE instance) {
+    RegisterWindowClass(instance, kPanelClass, PanelProc);
+    ToolButton::Register(instance);
+    LinkLabel::Register(instance);
+}
+
+LRESULT CALLBACK MainControls::PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    return Guarded(hwnd, message, [&] {
+        // The panel's controls report to the main window, like its own children.
+        switch (message) {
+        case WM_COMMAND:
+        case WM_NOTIFY:
+        case WM_DRAWITEM:
+        case WM_CTLCOLORSTATIC:
+        case WM_CTLCOLORBTN: return SendMessageW(GetParent(hwnd), message, wParam, lParam);
+        }
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    });
+}
+
 MainControls::MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialog1, int dpi)
     : instance_(instance),
       main_(main),
-      window_(main),
+      window_(main, shown_),
       timer_("Timer", main, kBlinkTimerId, kTimerIntervalMs),
       openDialog1_(openDialog1) {
     // Owned by the main window, which destroys it.
@@ -74,20 +95,21 @@ MainControls::MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialo
         if (row.traits & kRedText) redText_.push_back(hwnd);
         const std::string name = row.name;
         switch (row.kind) {
-        case ControlKind::Edit: edits_.at(row.id - ids::Edit1) = std::make_unique<Win32Edit>(name, hwnd); break;
+        case ControlKind::Edit: edits_.at(row.id - ids::Edit1) = std::make_unique<Win32Edit>(name, hwnd, shown_); break;
         case ControlKind::GroupBox:
             groups_.at(row.id - ids::GroupBox1) = std::make_unique<Win32GroupBox>(name, hwnd);
             break;
-        case ControlKind::ResultLabel: label2_ = std::make_unique<AnnouncedLabel>(name, hwnd); break;
+        case ControlKind::ResultLabel: label2_ = std::make_unique<AnnouncedLabel>(name, hwnd, shown_); break;
         case ControlKind::CheckBox: checkBox1_ = std::make_unique<Win32CheckBox>(name, hwnd); break;
-        case ControlKind::Panel: panel2_ = std::make_unique<Win32Panel>(name, hwnd); break;
-        case ControlKind::Image: icon_ = std::make_unique<Win32Image>(name, hwnd, Widen(row.resource)); break;
+        case ControlKind::Panel: panel2_ = std::make_unique<Win32Panel>(name, hwnd, shown_); break;
+        case ControlKind::Image: icon_ = std::make_unique<Win32Image>(name, hwnd, Widen(row.resource), shown_); break;
         case ControlKind::Link:
             links_.at(row.id - ids::LMail) =
-                std::make_unique<Win32Link>(name, static_cast<LinkLabel&>(*custom), row.tag);
+                std::make_unique<Win32Link>(name, static_cast<LinkLabel&>(*custom), shown_, row.tag);
             break;
         case ControlKind::Label:
-            if (row.id == ids::L01) l01_ = std::make_unique<Win32Label>(name, hwnd, 0, row.traits & kSizedToEachCaption);
+            if (row.id == ids::L01)
+                l01_ = std::make_unique<Win32Label>(name, hwnd, shown_, 0, row.traits & kSizedToEachCaption);
             break;
         case ControlKind::ToolButton:
         case ControlKind::Frame:

@@ -18,13 +18,15 @@
 
 namespace fortuva::win32 {
 
-// The about panel's window class; its procedure is the main window's.
+// The about panel's window class.
 constexpr wchar_t kPanelClass[] = L"FortuvaPanel";
 // The blinking slot's timer, ticking at the main window.
 constexpr UINT_PTR kBlinkTimerId = 1;
 
 class MainControls {
 public:
+    // The window classes of the program's own controls and of the panel.
+    static void Register(HINSTANCE instance);
     // Creates every control of the layout in the main window, laid out at
     // the given resolution.
     MainControls(HINSTANCE instance, HWND main, TOpenDialog& openDialog1, int dpi);
@@ -32,6 +34,8 @@ public:
     MainControls& operator=(const MainControls&) = delete;
 
     TMainFormControls FormControls();
+    // Tells of every change a control makes to what the window shows.
+    ShownChanges& Shown() { return shown_; }
 
     HWND Panel2() const { return panel2_->Handle(); }
     HFONT BoldFont() const { return boldFont_.Get(); }
@@ -50,6 +54,7 @@ public:
     void LayOut(int dpi);
 
 private:
+    static LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     HWND Create(const ControlRow& row, CustomControl* custom);
     // Names and roles for assistive technology where the window texts fall short.
     void DescribeControls();
@@ -64,6 +69,7 @@ private:
     std::vector<HWND> redText_;
     HWND tooltip_ = nullptr;
 
+    ShownChanges shown_;
     Win32Window window_;
     std::array<std::unique_ptr<Win32Edit>, 1 + kSlotCount> edits_;  // Edit1, then the slots
     std::array<std::unique_ptr<Win32GroupBox>, kPrizeCount> groups_;

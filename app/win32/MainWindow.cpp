@@ -6,19 +6,11 @@
 #include "app/win32/MainPainting.h"
 #include "base/win32/Dpi.h"
 #include "base/win32/Guard.h"
-#include "base/win32/LinkLabel.h"
-#include "base/win32/ToolButton.h"
 #include "base/win32/Window.h"
-#include "resources/ResourceNames.h"
 
 namespace fortuva::win32 {
 
 namespace {
-
-OwnedIcon LoadMainIcon(HINSTANCE instance, int size) {
-    return OwnedIcon(static_cast<HICON>(
-        LoadImageW(instance, L"" ResourceName(RES_MAIN_ICON), IMAGE_ICON, size, size, LR_DEFAULTCOLOR)));
-}
 
 // The client area the layout takes at that resolution.
 SIZE ClientAreaAt(int dpi) { return {ScaledAt(kClientWidth, dpi), ScaledAt(kClientHeight, dpi)}; }
@@ -55,6 +47,8 @@ void MainWindow::CreateForm() {
     fileDialog_.SetOwner(main_);
     shell_.SetOwner(main_);
     controls_ = std::make_unique<MainControls>(instance_, main_, openDialog1_, dpi_);
+    // What the controls are made to show is all that ages the pictures.
+    controls_->Shown().Listen([this] { applicationWindow_->PictureChanged(); });
     form_ = std::make_unique<TMainForm>(
         controls_->FormControls(), TMainFormServices{platform_, files_, application_, sound_, version_, shell_});
 }
@@ -67,22 +61,7 @@ MainWindow::~MainWindow() {
 void MainWindow::RegisterClasses(HINSTANCE instance, HICON bigIcon, HICON smallIcon) {
     ApplicationWindow::Register(instance, bigIcon, smallIcon);
     RegisterWindowClass(instance, ids::kMainWindowClass, MainProc, bigIcon, smallIcon);
-    RegisterWindowClass(instance, kPanelClass, PanelProc);
-    ToolButton::Register(instance);
-    LinkLabel::Register(instance);
-}
-
-void MainWindow::SetWindowIcons(int dpi) {
-    const ImageSizes sizes = ImageSizesAt(dpi);
-    OwnedIcon big = LoadMainIcon(instance_, sizes.bigIcon);
-    OwnedIcon small = LoadMainIcon(instance_, sizes.smallIcon);
-    for (HWND window : {main_, applicationWindow_->Handle()}) {
-        SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(big.Get()));
-        SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(small.Get()));
-    }
-    // The icons of before are let go now that no window shows them.
-    windowBigIcon_ = std::move(big);
-    windowSmallIcon_ = std::move(small);
+    MainControls::Register(instance);
 }
 
 void MainWindow::PlaceAndShow() {
@@ -92,7 +71,7 @@ void MainWindow::PlaceAndShow() {
     const int x = (GetSystemMetrics(SM_CXSCREEN) - (frame.right - frame.left)) / 2;
     const int y = (GetSystemMetrics(SM_CYSCREEN) - (frame.bottom - frame.top)) / 2;
     SetWindowPos(main_, nullptr, x, y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SetWindowIcons(dpi_);
+    windowIcons_.Set({main_, applicationWindow_->Handle()}, dpi_);
     applicationWindow_->StandFor();
     ShowWindow(main_, SW_SHOW);
     SetForegroundWindow(main_);
@@ -135,6 +114,9 @@ bool MainWindow::OnShortcut(const MSG& message) {
 
 void MainWindow::OnCommand(int id, int code) {
     if (!form_) return;
+    // Typed or ticked by the user, shown by the control itself.
+    if ((id == ids::Edit1 && code == EN_CHANGE) || (id == ids::CheckBox1 && code == BN_CLICKED))
+        applicationWindow_->PictureChanged();
     if (id == ids::Edit1 && code == EN_CHANGE) form_->Edit1Change();
     if (id == ids::Button2 && code == BN_CLICKED) form_->Button2Click();
 }
@@ -155,7 +137,6 @@ void MainWindow::OnNotify(const NMHDR& header) {
 
 void MainWindow::OnTimer(WPARAM id) {
     if (id == kBlinkTimerId && form_) form_->TimerTimer();
-    applicationWindow_->PictureChanged();
 }
 
 bool MainWindow::OnActivate(WPARAM state) {
@@ -174,6 +155,7 @@ void MainWindow::OnSysColorChange() {
     // Common controls hear of a new scheme only from their parent.
     EnumChildWindows(main_, TellOfColorChange, 0);
     RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    applicationWindow_->PictureChanged();
 }
 
 SIZE MainWindow::OnGetDpiScaledSize(int dpi) const {
@@ -190,8 +172,9 @@ void MainWindow::OnDpiChanged(int dpi, const RECT& suggested) {
     const POINT topLeft{suggested.left, suggested.top};
     SizeClientArea(main_, ClientAreaAt(dpi), dpi, &topLeft);
     controls_->LayOut(dpi);
-    SetWindowIcons(dpi);
+    windowIcons_.Set({main_, applicationWindow_->Handle()}, dpi);
     RedrawWindow(main_, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
+    applicationWindow_->PictureChanged();
 }
 
 void MainWindow::OnClose() {
@@ -212,14 +195,8 @@ void MainWindow::OnDestroy() {
 
 LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
-    case WM_COMMAND:
-        OnCommand(LOWORD(wParam), HIWORD(wParam));
-        applicationWindow_->PictureChanged();
-        return 0;
-    case WM_NOTIFY:
-        OnNotify(*reinterpret_cast<const NMHDR*>(lParam));
-        applicationWindow_->PictureChanged();
-        return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam)); return 0;
+    case WM_NOTIFY: OnNotify(*reinterpret_cast<const NMHDR*>(lParam)); return 0;
     case DM_GETDEFID:
         // Enter presses the close button while the about panel is shown.
         return controls_ && IsWindowVisible(controls_->Panel2()) ? MAKELRESULT(ids::Button2, DC_HASDEFID) : 0;
@@ -236,6 +213,10 @@ LRESULT MainWindow::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         break;
     case WM_SYSCOLORCHANGE: OnSysColorChange(); return 0;
     case WM_WINDOWPOSCHANGED: applicationWindow_->Follow(); break;
+    // Hidden with the minimised program, it draws nothing until it is back.
+    case WM_SHOWWINDOW:
+        if (!wParam) applicationWindow_->KeepPicture();
+        break;
     // Disabled, it is the owner of an open dialog: the taskbar's window is
     // disabled with it, as a dialog's owner is.
     case WM_ENABLE: applicationWindow_->SetInDialog(wParam == FALSE); return 0;
@@ -253,20 +234,6 @@ LRESULT CALLBACK MainWindow::MainProc(HWND hwnd, UINT message, WPARAM wParam, LP
     return Guarded(hwnd, message, [&] {
         auto* self = WindowInstance(hwnd, message, lParam, &MainWindow::main_);
         return self ? self->OnMessage(message, wParam, lParam) : DefWindowProcW(hwnd, message, wParam, lParam);
-    });
-}
-
-LRESULT CALLBACK MainWindow::PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
-    return Guarded(hwnd, message, [&] {
-        // The panel's controls report to the main window, like its own children.
-        switch (message) {
-        case WM_COMMAND:
-        case WM_NOTIFY:
-        case WM_DRAWITEM:
-        case WM_CTLCOLORSTATIC:
-        case WM_CTLCOLORBTN: return SendMessageW(GetParent(hwnd), message, wParam, lParam);
-        }
-        return DefWindowProcW(hwnd, message, wParam, lParam);
     });
 }
 

@@ -11,6 +11,7 @@
 #include "app/Main.h"
 #include "app/win32/ApplicationWindow.h"
 #include "app/win32/MainControls.h"
+#include "app/win32/WindowIcons.h"
 #include "base/win32/FileSystem.h"
 #include "base/win32/Platform.h"
 #include "base/win32/Scoped.h"
@@ -28,10 +29,7 @@ public:
 
 private:
     static void RegisterClasses(HINSTANCE instance, HICON bigIcon, HICON smallIcon);
-    // The main window's and the taskbar's icons, drawn for that resolution.
-    void SetWindowIcons(int dpi);
     static LRESULT CALLBACK MainProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static LRESULT CALLBACK PanelProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     LRESULT OnMessage(UINT message, WPARAM wParam, LPARAM lParam);
     // The main window, its controls and the form on them.
     void CreateForm();
@@ -54,8 +52,7 @@ private:
     TApplication& application_;
     OwnedIcon bigIcon_;  // the window classes', at the desktop's resolution
     OwnedIcon smallIcon_;
-    OwnedIcon windowBigIcon_;  // the windows' own, at their monitor's
-    OwnedIcon windowSmallIcon_;
+    WindowIcons windowIcons_{instance_};  // the windows' own, at their monitor's
     std::unique_ptr<ApplicationWindow> applicationWindow_;
     HWND main_ = nullptr;
     int dpi_ = 96;  // of the monitor the main window stands on

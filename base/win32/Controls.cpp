@@ -17,15 +17,22 @@ void SetTextOf(HWND hwnd, const WideString& text) {
 
 std::string Win32Edit::Text() const { return WindowText(hwnd_); }
 
-void Win32Edit::SetText(const std::string& text) { SetTextOf(hwnd_, Widen(text)); }
+void Win32Edit::SetText(const std::string& text) {
+    SetTextOf(hwnd_, Widen(text));
+    shown_.Tell();
+}
 
 bool Win32Edit::Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
 
-void Win32Edit::SetEnabled(bool enabled) { EnableWindow(hwnd_, enabled ? TRUE : FALSE); }
+void Win32Edit::SetEnabled(bool enabled) {
+    EnableWindow(hwnd_, enabled ? TRUE : FALSE);
+    shown_.Tell();
+}
 
 void Win32Edit::SetColor(TColor color) {
     color_ = color;
     InvalidateRect(hwnd_, nullptr, TRUE);
+    shown_.Tell();
 }
 
 void Win32Edit::SetFocus() { ::SetFocus(hwnd_); }
@@ -36,6 +43,7 @@ void Win32Label::SetCaption(const std::string& caption) {
     SetTextOf(hwnd_, Widen(caption));
     if (autoSize_) FitToText(hwnd_);
     InvalidateRect(hwnd_, nullptr, TRUE);
+    shown_.Tell();
 }
 
 void Win32Label::Repaint() { UpdateWindow(hwnd_); }
@@ -54,6 +62,7 @@ void Win32Panel::SetVisible(bool visible) {
     bool focusInside = !visible && focus && (focus == hwnd_ || IsChild(hwnd_, focus));
     ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
     if (focusInside) ::SetFocus(GetParent(hwnd_));
+    shown_.Tell();
 }
 
 void Win32Panel::FillParent() {
@@ -71,7 +80,9 @@ void Win32Image::LoadIconAtSize() {
 }
 
 void Win32Image::ShowMainIcon() {
-    if (!icon_) LoadIconAtSize();
+    if (icon_) return;
+    LoadIconAtSize();
+    shown_.Tell();
 }
 
 void Win32Image::SetIconSize(int pixels) {
@@ -91,6 +102,7 @@ void Win32Timer::SetEnabled(bool enabled) {
 
 void Win32Window::SetCaption(const std::string& head, const NativePath& label, const std::string& tail) {
     SetTextOf(hwnd_, Widen(head) + PathW(label) + Widen(tail));
+    shown_.Tell();
 }
 
 }  // namespace fortuva::win32

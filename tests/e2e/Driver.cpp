@@ -366,6 +366,32 @@ AppUnderTest::GuiObjects AppUnderTest::GuiObjectCounts() const {
     return {FontsAndBitmapsUnderWine(process_), 0};
 }
 
+MessageCount::MessageCount(const AppUnderTest& app, HWND anyWindowOfThread, UINT message) {
+    const std::wstring name = L"Local\\FortuvaE2EMessages-" + std::to_wstring(app.ProcessId());
+    mapping_ = CreateFileMappingW(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, sizeof(Counted), name.c_str());
+    if (!mapping_) Fail("cannot share memory with the program");
+    counted_ = static_cast<Counted*>(MapViewOfFile(mapping_, FILE_MAP_WRITE, 0, 0, sizeof(Counted)));
+    if (!counted_) Fail("cannot map the memory shared with the program");
+    counted_->message = message;
+    counted_->count = 0;
+    const std::wstring library = TestData(L"hooks\\message-counter.dll");
+    module_ = LoadLibraryW(library.c_str());
+    if (!module_) Fail("cannot load", library);
+    const auto hook = reinterpret_cast<HOOKPROC>(reinterpret_cast<void*>(GetProcAddress(module_, "CountMessages")));
+    if (!hook) Fail("no CountMessages in", library);
+    hook_ = SetWindowsHookExW(WH_GETMESSAGE, hook, module_, GetWindowThreadProcessId(anyWindowOfThread, nullptr));
+    if (!hook_) Fail("cannot hook the program's window thread");
+}
+
+MessageCount::~MessageCount() {
+    if (hook_) UnhookWindowsHookEx(hook_);
+    if (module_) FreeLibrary(module_);
+    if (counted_) UnmapViewOfFile(counted_);
+    if (mapping_) CloseHandle(mapping_);
+}
+
+LONG MessageCount::Count() const { return InterlockedCompareExchange(&counted_->count, 0, 0); }
+
 // ---- Windows -----------------------------------------------------------
 
 HWND FindWindowOf(DWORD pid, const std::wstring& className, const std::wstring& title) {

@@ -127,6 +127,29 @@ private:
     std::unique_ptr<TempFolder> ownWorkingFolder_;
 };
 
+// Counts the messages of one kind that the program's window thread takes
+// from its queue, through a hook the program loads from hooks/ beside the
+// test program. Counting starts with the thread's next message.
+class MessageCount {
+public:
+    MessageCount(const AppUnderTest& app, HWND anyWindowOfThread, UINT message);
+    ~MessageCount();
+    MessageCount(const MessageCount&) = delete;
+    MessageCount& operator=(const MessageCount&) = delete;
+
+    LONG Count() const;
+
+private:
+    struct Counted {
+        UINT message;
+        LONG count;
+    };
+    HANDLE mapping_ = nullptr;
+    Counted* counted_ = nullptr;
+    HMODULE module_ = nullptr;
+    HHOOK hook_ = nullptr;
+};
+
 // ---- Windows -----------------------------------------------------------
 
 // A visible top-level window of the process with this class, or nullptr.

@@ -124,6 +124,31 @@ TEST_F(TaskbarWithYearFile, ActivatedOrAskedToCloseDuringAConfirmationItBringsTh
     EXPECT_TRUE(app_->Running());
 }
 
+TEST_F(TaskbarWithYearFile, ItsPicturesAreOutOfDateOnlyWhenWhatTheWindowShowsChanges) {
+    // Told that the pictures it has are out of date, the window manager asks
+    // for new ones, and drawing them must not tell it again.
+    MessageCount told(*app_, taskbar_, ids::kPicturesOutOfDateMessage);
+    // Typing nothing waits until every message posted so far is handled.
+    ASSERT_TRUE(TypeChars(entry_, L""));
+    const LONG before = told.Count();
+    // Asked for its pictures, as the taskbar and the peek ask, the program
+    // draws the whole window; the pointer then rests on a tool button until
+    // its tip shows.
+    DWORD_PTR ignored = 0;
+    ASSERT_TRUE(SendMessageTimeoutW(taskbar_, WM_DWMSENDICONICTHUMBNAIL, 0, MAKELPARAM(120, 200), SMTO_ABORTIFHUNG,
+                                    5000, &ignored));
+    ASSERT_TRUE(SendMessageTimeoutW(taskbar_, WM_DWMSENDICONICLIVEPREVIEWBITMAP, 0, 0, SMTO_ABORTIFHUNG, 5000,
+                                    &ignored));
+    MovePointerTo(Control(main_, ids::SpeedButton1), 4, 4);
+    ASSERT_TRUE(WaitUntil([&] { return FindWindowOf(app_->ProcessId(), L"tooltips_class32"); })) << "no tip showed";
+    ASSERT_TRUE(TypeChars(entry_, L""));
+    EXPECT_EQ(told.Count(), before) << "drawing, hovering or a tip made the pictures out of date";
+    // A card checked changes what the window shows.
+    ASSERT_TRUE(TypeChars(entry_, L"99"));
+    ASSERT_TRUE(TypeChars(entry_, L""));
+    EXPECT_GT(told.Count(), before) << "the window manager was never told of a change";
+}
+
 TEST_F(TaskbarWithYearFile, MinimisedDuringAConfirmationAskedToCloseOrRestoredItBringsTheConfirmationBack) {
     ASSERT_TRUE(TypeChars(entry_, L"23"));
     HWND box = app_->WaitForBox(L"Fortuva");
