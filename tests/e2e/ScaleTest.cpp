@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 
 #include "app/ControlIds.h"
@@ -41,13 +42,25 @@ void ExpectLaidOutAt(HWND main, int dpi) {
     ASSERT_TRUE(WaitUntil([&] { return !IsVisible(panel); }));
 }
 
-TEST(Scale, MovedToAMonitorAt150PercentTheWindowIsLaidOutForItAndBack) {
-    TempFolder folder;
-    folder.CopyIn(FortuvaExePath());
-    folder.Write(YearFileName(), kYearFile);
-    AppUnderTest app(folder.Path());
-    HWND main = app.PassNotice();
-    ASSERT_NE(main, nullptr);
+// The program started with its year file, past its notice.
+class Scale : public ::testing::Test {
+protected:
+    void SetUp() override {
+        folder_.CopyIn(FortuvaExePath());
+        folder_.Write(YearFileName(), kYearFile);
+        app_ = std::make_unique<AppUnderTest>(folder_.Path());
+        main_ = app_->PassNotice();
+        ASSERT_NE(main_, nullptr);
+    }
+
+    TempFolder folder_;
+    std::unique_ptr<AppUnderTest> app_;
+    HWND main_ = nullptr;
+};
+
+TEST_F(Scale, MovedToAMonitorAt150PercentTheWindowIsLaidOutForItAndBack) {
+    AppUnderTest& app = *app_;
+    HWND main = main_;
     const int desktop = ScreenDpi();
     HWND slot = Control(main, ids::SlotId(0));
     const int line = LineHeight(slot);
@@ -92,13 +105,9 @@ SIZE FrameAround(HWND window, SIZE client, int dpi) {
     return {frame.right - frame.left, frame.bottom - frame.top};
 }
 
-TEST(Scale, AtEveryScaleTheSizeWindowsIsToldBeforeTheMoveIsTheSizeTheWindowTakes) {
-    TempFolder folder;
-    folder.CopyIn(FortuvaExePath());
-    folder.Write(YearFileName(), kYearFile);
-    AppUnderTest app(folder.Path());
-    HWND main = app.PassNotice();
-    ASSERT_NE(main, nullptr);
+TEST_F(Scale, AtEveryScaleTheSizeWindowsIsToldBeforeTheMoveIsTheSizeTheWindowTakes) {
+    AppUnderTest& app = *app_;
+    HWND main = main_;
     RECT start{};
     GetWindowRect(main, &start);
     // 110, 125, 137.5, 150, 175 and 250 %, and back where it started.
@@ -127,13 +136,9 @@ TEST(Scale, AtEveryScaleTheSizeWindowsIsToldBeforeTheMoveIsTheSizeTheWindowTakes
     EXPECT_TRUE(EqualRect(&start, &back)) << "the window did not come back to its place and size";
 }
 
-TEST(Scale, MovedBetweenScalesAgainAndAgainItKeepsOnlyTheFontsAndIconsItShows) {
-    TempFolder folder;
-    folder.CopyIn(FortuvaExePath());
-    folder.Write(YearFileName(), kYearFile);
-    AppUnderTest app(folder.Path());
-    HWND main = app.PassNotice();
-    ASSERT_NE(main, nullptr);
+TEST_F(Scale, MovedBetweenScalesAgainAndAgainItKeepsOnlyTheFontsAndIconsItShows) {
+    AppUnderTest& app = *app_;
+    HWND main = main_;
     const int desktop = ScreenDpi();
     const int larger = desktop * 3 / 2;
     RECT frame{};
