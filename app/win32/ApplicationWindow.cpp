@@ -11,7 +11,6 @@ namespace fortuva::win32 {
 
 namespace {
 
-
 struct WorkWindowSearch {
     HWND taskbarWindow;
     HWND found;

@@ -4,9 +4,9 @@
 
 #include "app/ControlIds.h"
 #include "app/MainTexts.h"
+#include "base/win32/Guard.h"
 #include "base/win32/InputMethod.h"
 #include "base/win32/LinkLabel.h"
-#include "base/win32/Guard.h"
 #include "base/win32/ToolButton.h"
 #include "base/win32/Window.h"
 
