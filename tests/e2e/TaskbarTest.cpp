@@ -72,6 +72,18 @@ protected:
 
     void Command(WPARAM command) const { PostMessageW(taskbar_, WM_SYSCOMMAND, command, 0); }
 
+    // Checks 23, which asks for confirmation (0123), and returns the
+    // confirmation once it is settled: a dialog shows and activates itself
+    // once more when its messages first run out, which has happened by the
+    // first blink of the matching slot.
+    HWND Confirmation() const {
+        if (!TypeChars(entry_, L"23")) return nullptr;
+        HWND box = app_->WaitForBox(L"Fortuva");
+        HWND slot = Control(main_, ids::SlotId(3));
+        if (!box || !WaitUntil([&] { return BackgroundOf(slot) == RGB(255, 0, 0); })) return nullptr;
+        return box;
+    }
+
     TempFolder folder_;
     std::unique_ptr<AppUnderTest> app_;
     HWND main_ = nullptr;
@@ -96,8 +108,7 @@ TEST_F(TaskbarWithYearFile, MinimisingHidesTheWindowAndRestoringBringsItBackWith
 }
 
 TEST_F(TaskbarWithYearFile, ActivatedOrAskedToCloseDuringAConfirmationItBringsTheConfirmationForward) {
-    ASSERT_TRUE(TypeChars(entry_, L"23"));
-    HWND box = app_->WaitForBox(L"Fortuva");
+    HWND box = Confirmation();
     ASSERT_NE(box, nullptr);
     // Away to another program, and back through the taskbar, each switch
     // come through before the next step.
@@ -150,13 +161,8 @@ TEST_F(TaskbarWithYearFile, ItsPicturesAreOutOfDateOnlyWhenWhatTheWindowShowsCha
 }
 
 TEST_F(TaskbarWithYearFile, MinimisedDuringAConfirmationAskedToCloseOrRestoredItBringsTheConfirmationBack) {
-    ASSERT_TRUE(TypeChars(entry_, L"23"));
-    HWND box = app_->WaitForBox(L"Fortuva");
+    HWND box = Confirmation();
     ASSERT_NE(box, nullptr);
-    // A dialog shows itself once more when its messages first run out, which
-    // has happened by the first blink of the matching slot (0123).
-    HWND slot = Control(main_, ids::SlotId(3));
-    ASSERT_TRUE(WaitUntil([&] { return BackgroundOf(slot) == RGB(255, 0, 0); })) << "the slot never blinked";
     // The confirmation has disabled the taskbar's window, whose system
     // commands Wine then ignores; Windows minimises and restores it alike.
     const auto minimise = [&] {
