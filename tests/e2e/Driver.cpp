@@ -592,7 +592,7 @@ DWORD WINAPI OtherProgram::Run(void* self) {
 
 bool OtherProgram::SwitchTo(DWORD left) {
     Activate(window_);
-    return WaitUntil([&] { return !ActiveOfThread(left); });
+    return WaitUntil([&] { return !ActiveOfThread(left) && !FocusOfThread(left); });
 }
 
 HWND FocusOf(HWND anyWindowOfThread) {

@@ -214,8 +214,9 @@ public:
     OtherProgram& operator=(const OtherProgram&) = delete;
 
     // Switches to it and waits until the switch has come through to the
-    // program under test, whose window thread is `left`: it has no active
-    // window any more. False when that does not happen.
+    // program under test, whose window thread is `left`: it has neither an
+    // active window nor the keyboard focus any more. False when that does
+    // not happen.
     bool SwitchTo(DWORD left);
 
 private:
