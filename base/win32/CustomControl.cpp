@@ -15,9 +15,13 @@ void CustomControl::Notify(UINT code) const {
     SendMessageW(GetParent(hwnd_), WM_NOTIFY, header.idFrom, reinterpret_cast<LPARAM>(&header));
 }
 
-void CustomControl::TrackLeave() const {
+bool CustomControl::TrackLeave() const {
     TRACKMOUSEEVENT track{sizeof(track), TME_LEAVE, hwnd_, 0};
-    TrackMouseEvent(&track);
+    if (!TrackMouseEvent(&track)) return false;
+    // A pointer already gone elsewhere starts no watch: Windows then tells
+    // the leaving at once, some others never do, so ask whether it took.
+    TRACKMOUSEEVENT watched{sizeof(watched), TME_QUERY, nullptr, 0};
+    return TrackMouseEvent(&watched) && watched.hwndTrack == hwnd_ && (watched.dwFlags & TME_LEAVE);
 }
 
 bool CustomControl::Covers(LPARAM point) const {

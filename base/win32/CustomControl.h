@@ -34,8 +34,10 @@ protected:
 
     // Tells the parent, in WM_NOTIFY.
     void Notify(UINT code) const;
-    // Starts watching for the pointer to leave; WM_MOUSELEAVE then follows.
-    void TrackLeave() const;
+    // Starts watching for the pointer to leave, WM_MOUSELEAVE then following.
+    // False when the pointer is no longer over the control (a move heard
+    // late): nothing is watched then, and the control should not light up.
+    bool TrackLeave() const;
     // Whether a point of the client area lies on the control.
     bool Covers(LPARAM point) const;
 

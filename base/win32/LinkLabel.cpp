@@ -62,15 +62,17 @@ LRESULT LinkLabel::OnMessage(UINT message, WPARAM wParam, LPARAM lParam) {
         return result;
     }
     case WM_MOUSEMOVE:
-        if (!inside_) {
+        if (!inside_ && TrackLeave()) {
             inside_ = true;
-            TrackLeave();
             Notify(kPointerEnters);
         }
         return 0;
     case WM_MOUSELEAVE:
-        inside_ = false;
-        Notify(kPointerLeaves);
+        // Also comes at once for a move heard after the pointer had gone.
+        if (inside_) {
+            inside_ = false;
+            Notify(kPointerLeaves);
+        }
         return 0;
     case WM_LBUTTONUP: Notify(NM_CLICK); return 0;
     case WM_SETCURSOR:
