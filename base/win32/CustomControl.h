@@ -36,7 +36,7 @@ protected:
     void Notify(UINT code) const;
     // Starts watching for the pointer to leave, WM_MOUSELEAVE then following.
     // False when the pointer is no longer over the control (a move heard
-    // late): nothing is watched then, and the control should not light up.
+    // late): nothing is watched then.
     bool TrackLeave() const;
     // Whether a point of the client area lies on the control.
     bool Covers(LPARAM point) const;
